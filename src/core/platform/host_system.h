@@ -1,0 +1,24 @@
+// HostSystem seam: what the program does on the computer rather than in the mouse.
+#pragma once
+
+#include <string>
+
+namespace kx90 {
+
+class HostSystem {
+public:
+    virtual ~HostSystem() = default;
+
+    // Each pointer setting is stored for the user and broadcast (SPIF_UPDATEINIFILE |
+    // SPIF_SENDCHANGE), then WM_SETTINGCHANGE goes to the main window. Failures are ignored.
+    virtual void SetMouseAcceleration(int threshold1, int threshold2, int acceleration) = 0;
+    virtual void SetMouseSpeed(int speed) = 0;                 // 1..20
+    virtual void SetWheelScrollLines(int lines) = 0;           // -1 = one screen per notch
+
+    // Plays a sound file asynchronously; a new sound cuts the previous one short.
+    virtual void PlaySoundFile(const std::u16string& path) = 0;
+    // Opens a program, document or folder with the shell's "open" verb, shown normally.
+    virtual void ShellOpen(const std::u16string& target) = 0;
+};
+
+}  // namespace kx90
