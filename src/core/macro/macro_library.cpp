@@ -24,8 +24,8 @@ std::unique_ptr<MacroTable> ZeroTable() {
 
 }  // namespace
 
-FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& table, WriteBytesFn write) {
-    return WriteFileAtomically(path, BytesOf(table), write);
+FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& table) {
+    return WriteFileAtomically(path, BytesOf(table));
 }
 
 MacroLibrary::MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, Clock& clock)
@@ -52,14 +52,14 @@ bool MacroLibrary::SaveMacroLibrary() {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         clock_.SleepMs(kSavePauseMs);
-        const FileStatus status = WriteMacroFile(path, *table_, writeStep_);
+        const FileStatus status = writeFile_(path, BytesOf(*table_));
         clock_.SleepMs(kSavePauseMs);
         return status == FileStatus::kOk;
     }
     // A missing file is said once, then made anew.
     const std::u16string caption(kInfoCaption);
     notifier_.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(path)), caption);
-    const FileStatus status = WriteMacroFile(path, *table_, writeStep_);
+    const FileStatus status = writeFile_(path, BytesOf(*table_));
     if (status == FileStatus::kAccessDenied) {
         notifier_.ShowMessageBox(Strings().str_msg4, caption);
     }

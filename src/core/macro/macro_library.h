@@ -8,12 +8,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/macro/macro_record.h"
 #include "core/platform/clock.h"
 #include "core/platform/file_io.h"
 #include "core/platform/notifier.h"
+#include "core/profile/file_writer.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_record.h"
 
@@ -25,7 +27,7 @@ using MacroTable = std::array<MacroRecord, kMacroSlotCount>;
 static_assert(sizeof(MacroTable) == 2052000);
 
 // Writes the whole table (2,052,000 bytes) to path, replacing the file only once all is on disk.
-FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& table, WriteBytesFn write = nullptr);
+FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& table);
 
 struct MacroListEntry {
     std::u16string name;
@@ -59,14 +61,14 @@ public:
     const MacroTable& Table() const { return *table_; }
     std::filesystem::path FilePath() const;
 
-    // Tests make writes fail half-way through this.
-    void SetWriteStep(WriteBytesFn write) { writeStep_ = write; }
+    // Tests make writes fail through this.
+    void SetFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
 
 private:
     std::filesystem::path dataDir_;
     Notifier& notifier_;
     Clock& clock_;
-    WriteBytesFn writeStep_ = nullptr;
+    FileWriter writeFile_ = AtomicFileWriter();
     std::unique_ptr<MacroTable> table_;  // 2 MB: never on a stack
 };
 

@@ -104,7 +104,7 @@ int ProfileState::CreateDefaultProfileFile(const std::filesystem::path& path) {
     // The live record gets the defaults even when the file cannot be written: the window must
     // never show (and Apply never send) a record without the profile magic.
     ResetToDefaults(liveRecord_);
-    const FileStatus status = WriteProfileFile(path, liveRecord_, writeStep_);
+    const FileStatus status = writeFile_(path, BytesOf(liveRecord_));
     if (status == FileStatus::kAccessDenied) {
         notifier_.ShowInfo(Strings().str_msg4, false);
     }
@@ -135,15 +135,14 @@ bool ProfileState::SaveProfile() {
     std::copy(liveMacroIds_.begin(), liveMacroIds_.end(), catalogue_.Slot(currentSlot_).buttonMacroIds);
 
     const std::filesystem::path profilePath = SlotProfilePath(currentSlot_);
-    const FileStatus profileStatus = WriteProfileFile(profilePath, liveRecord_, writeStep_);
+    const FileStatus profileStatus = writeFile_(profilePath, BytesOf(liveRecord_));
     if (profileStatus == FileStatus::kNotFound) {
         notifier_.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(profilePath)),
                                  std::u16string(kInfoCaption));
     } else if (profileStatus == FileStatus::kAccessDenied) {
         notifier_.ShowMessageBox(Strings().str_msg5, std::u16string(kInfoCaption));
     }
-    const FileStatus catalogueStatus =
-        WriteFileAtomically(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue_), writeStep_);
+    const FileStatus catalogueStatus = writeFile_(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue_));
     return profileStatus == FileStatus::kOk && catalogueStatus == FileStatus::kOk;
 }
 
@@ -158,7 +157,7 @@ ProfileFileReport ProfileState::ImportProfile(const std::filesystem::path& path)
 }
 
 ProfileFileReport ProfileState::ExportProfile(const std::filesystem::path& path) {
-    if (WriteProfileFile(path, liveRecord_, writeStep_) != FileStatus::kOk) {
+    if (writeFile_(path, BytesOf(liveRecord_)) != FileStatus::kOk) {
         return {false, FormatWithPath(kExportFailedText, PathText(path))};
     }
     return {true, FormatWithPath(kExportSuccessText, PathText(path))};

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "core/platform/file_io.h"
 #include "core/platform/notifier.h"
 #include "core/profile/data_folders.h"
+#include "core/profile/file_writer.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_record.h"
 
@@ -75,8 +77,8 @@ public:
     // The file of a slot, from the data folder of this run (never from the stored path).
     std::filesystem::path SlotProfilePath(int slot) const;
 
-    // Tests make writes fail half-way through this.
-    void SetWriteStep(WriteBytesFn write) { writeStep_ = write; }
+    // Tests make writes fail through this.
+    void SetFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
 
 private:
     void ReportMissing(const std::filesystem::path& path);
@@ -84,7 +86,7 @@ private:
 
     DataFolders folders_;
     Notifier& notifier_;
-    WriteBytesFn writeStep_ = nullptr;
+    FileWriter writeFile_ = AtomicFileWriter();
     ProfileCatalogue catalogue_{};
     ProfileRecord liveRecord_{};
     std::array<uint32_t, kButtonCount> liveMacroIds_{};
