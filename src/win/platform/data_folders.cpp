@@ -8,15 +8,12 @@
 namespace kx90 {
 namespace {
 
+// The answer ends with a backslash and is never longer than MAX_PATH + 1. It is empty when Windows
+// gives none (Wine fails with ERROR_FILENAME_EXCED_RANGE for a TMP longer than MAX_PATH).
 std::wstring TempFolder() {
-    std::wstring buffer(MAX_PATH + 1, L'\0');
-    DWORD length = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length > buffer.size()) {  // too small: the answer is the size needed
-        buffer.assign(length, L'\0');
-        length = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-    }
-    buffer.resize(length <= buffer.size() ? length : 0);
-    return buffer;
+    wchar_t buffer[MAX_PATH + 2] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    return std::wstring(buffer, length <= MAX_PATH + 1 ? length : 0);
 }
 
 std::wstring ExecutableFolder() {
