@@ -16,11 +16,7 @@ namespace {
 // Macro.cfg is written with a pause of this length before and after, as the program always did.
 constexpr uint32_t kSavePauseMs = 100;
 
-std::unique_ptr<MacroTable> ZeroTable() {
-    auto table = std::make_unique<MacroTable>();
-    std::memset(table->data(), 0, sizeof(MacroTable));
-    return table;
-}
+std::unique_ptr<MacroTable> ZeroTable() { return std::make_unique<MacroTable>(); }  // value-initialised
 
 }  // namespace
 
@@ -38,7 +34,7 @@ bool MacroLibrary::LoadMacroLibrary() {
     auto loaded = ZeroTable();
     const FileReadResult read = ReadFilePrefix(path, BytesOf(*loaded));
     if (read.status == FileStatus::kOk) {
-        table_ = std::move(loaded);
+        *table_ = *loaded;  // the table keeps its address for the whole run: the writer thread holds it
         return true;
     }
     if (read.status == FileStatus::kNotFound) {
@@ -84,7 +80,7 @@ bool MacroLibrary::StoreMacro(const MacroRecord& incoming) {
     std::optional<int> target = FindMacro(record.id);
     if (!target) {
         for (int i = 0; i < kMacroSlotCount && !target; ++i) {
-            if (IsFree(Slot(i))) {
+            if (IsMacroSlotFree(Slot(i))) {
                 target = i;
             }
         }
@@ -121,7 +117,7 @@ void MacroLibrary::DeleteMacroRecord(uint32_t id) {
 std::vector<MacroListEntry> MacroLibrary::ListGroupMacros(uint32_t group) const {
     std::vector<MacroListEntry> list;
     for (const MacroRecord& record : *table_) {
-        if (IsListed(record) && MacroGroupOf(record.id) == group) {
+        if (IsMacroListed(record) && MacroGroupOf(record.id) == group) {
             list.push_back({std::u16string(MacroName(record)), record.id});
         }
     }

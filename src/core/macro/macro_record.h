@@ -60,11 +60,11 @@ static_assert(offsetof(MacroRecord, events) == 24);
 static_assert(offsetof(MacroRecord, name) == 4024);
 
 // Shown in macro lists.
-inline bool IsListed(const MacroRecord& r) {
+inline bool IsMacroListed(const MacroRecord& r) {
     return r.recordSize >= kMinMacroRecordSize || (r.marker >> 16) == kMacroMarkerHigh;
 }
 // May receive a new macro. A slot can be listed and free at once (recordSize set, marker 0).
-inline bool IsFree(const MacroRecord& r) { return r.marker == 0; }
+inline bool IsMacroSlotFree(const MacroRecord& r) { return r.marker == 0; }
 
 // The record's events. A file may claim more than the 1000 the record holds; only those are used.
 std::span<const MacroEvent> StoredEvents(const MacroRecord& record);

@@ -2,7 +2,6 @@
 #include "core/profile/factory_files.h"
 
 #include <array>
-#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -33,8 +32,7 @@ bool WriteFactoryFiles(const std::filesystem::path& folder) {
     std::filesystem::create_directories(ProfileFolder(folder), ec);
     bool ok = !ec;
 
-    auto macros = std::make_unique<MacroTable>();
-    std::memset(macros->data(), 0, sizeof(MacroTable));
+    const auto macros = std::make_unique<MacroTable>();  // value-initialised: an empty library
     ok = WriteMacroFile(MacroFilePath(folder), *macros) == FileStatus::kOk && ok;
 
     const uint32_t language = kFactoryLanguageIndex;

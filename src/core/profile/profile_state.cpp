@@ -12,10 +12,7 @@
 namespace kx90 {
 
 ProfileState::ProfileState(DataFolders folders, Notifier& notifier)
-    : folders_(std::move(folders)), notifier_(notifier) {
-    std::memset(&catalogue_, 0, sizeof catalogue_);
-    std::memset(&liveRecord_, 0, sizeof liveRecord_);
-}
+    : folders_(std::move(folders)), notifier_(notifier) {}
 
 std::filesystem::path ProfileState::SlotProfilePath(int slot) const {
     return ProfileFilePath(folders_.dataDir, slot);

@@ -73,7 +73,7 @@ TEST_F(MacroLibraryTest, AFullSizeZeroFileIsAnEmptyLibrary) {
     for (uint32_t group = 1; group <= kMacroGroupCount; ++group) {
         EXPECT_TRUE(library_.ListGroupMacros(group).empty()) << group;
     }
-    EXPECT_FALSE(IsListed(library_.Slot(0)));
+    EXPECT_FALSE(IsMacroListed(library_.Slot(0)));
     EXPECT_TRUE(notifier_.shown.empty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(MacroLibraryTest, StoringAnExistingIdOverwritesItsSlotEvenWithAFreeSlotBe
     changed.repeatCount = 7;
     ASSERT_TRUE(library_.StoreMacro(changed));
 
-    EXPECT_TRUE(IsFree(library_.Slot(0)));
+    EXPECT_TRUE(IsMacroSlotFree(library_.Slot(0)));
     EXPECT_EQ(RecordBytes(library_.Slot(1)), RecordBytes(changed));
     EXPECT_EQ(library_.FindMacro(0x15000002), 1);
     EXPECT_EQ(MacroName(library_.Slot(2)), u"Other");
@@ -140,10 +140,10 @@ TEST_F(MacroLibraryTest, ListedAndFreeFollowSizeAndMarkerApart) {
     WriteFile({shortButMarked, sizedButUnmarked});
     ASSERT_TRUE(library_.LoadMacroLibrary());
 
-    EXPECT_TRUE(IsListed(library_.Slot(0)));
-    EXPECT_FALSE(IsFree(library_.Slot(0)));
-    EXPECT_TRUE(IsListed(library_.Slot(1)));
-    EXPECT_TRUE(IsFree(library_.Slot(1)));
+    EXPECT_TRUE(IsMacroListed(library_.Slot(0)));
+    EXPECT_FALSE(IsMacroSlotFree(library_.Slot(0)));
+    EXPECT_TRUE(IsMacroListed(library_.Slot(1)));
+    EXPECT_TRUE(IsMacroSlotFree(library_.Slot(1)));
     const auto listed = library_.ListGroupMacros(21);
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[0].name, u"Marked");
