@@ -30,7 +30,8 @@ inline constexpr std::array<MacroGroupNames, kMacroGroupCount> kMacroGroups{{
     {u"星球大战:旧共和国", u"星球大战:旧共和国", u"星球大战:旧共和国",  // 2
      u"Star Wars: The Old Republic", u"Star Wars: The Old Republic", u"Star Wars: The Old Republic"},
     {u"反恐精英:全球攻势", u"反恐精英:全球攻势", u"反恐精英:全球攻势",  // 3
-     u"Counter-Strike: Global Offensive", u"Counter-Strike: Global Offensive", u"Counter-Strike: Global Offensive"},
+     u"Counter-Strike: Global Offensive", u"Counter-Strike: Global Offensive",
+     u"Counter-Strike: Global Offensive"},
     {u"上古卷轴5：天际", u"上古卷轴5：天际", u"上古卷轴5：天际",  // 4
      u"Elder Scrolls V: Skyrim", u"Elder Scrolls V: Skyrim", u"Elder Scrolls V: Skyrim"},
     {u"军团要塞2", u"军团要塞 2", u"军团要塞 2",  // 5

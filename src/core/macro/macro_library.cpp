@@ -16,7 +16,9 @@ namespace {
 // Macro.cfg is written with a pause of this length before and after, as the program always did.
 constexpr uint32_t kSavePauseMs = 100;
 
-std::unique_ptr<MacroTable> ZeroTable() { return std::make_unique<MacroTable>(); }  // value-initialised
+std::unique_ptr<MacroTable> ZeroTable() {
+    return std::make_unique<MacroTable>();
+}  // value-initialised
 
 }  // namespace
 
@@ -27,7 +29,9 @@ FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& t
 MacroLibrary::MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, Clock& clock)
     : dataDir_(std::move(dataDir)), notifier_(notifier), clock_(clock), table_(ZeroTable()) {}
 
-std::filesystem::path MacroLibrary::FilePath() const { return MacroFilePath(dataDir_); }
+std::filesystem::path MacroLibrary::FilePath() const {
+    return MacroFilePath(dataDir_);
+}
 
 bool MacroLibrary::LoadMacroLibrary() {
     const std::filesystem::path path = FilePath();

@@ -21,6 +21,8 @@ void SetMacroName(MacroRecord& record, std::u16string_view name) {
     std::fill(record.name + n, record.name + kMacroNameUnits, u'\0');
 }
 
-uint32_t NewMacroId(uint32_t group, Clock& clock) { return (group << 24) | (clock.TickCount() & 0xFFFFFF); }
+uint32_t NewMacroId(uint32_t group, Clock& clock) {
+    return (group << 24) | (clock.TickCount() & 0xFFFFFF);
+}
 
 }  // namespace kx90

@@ -39,14 +39,14 @@ constexpr MacroEvent MakeMacroEvent(uint32_t kind, uint32_t value) {
 static_assert(sizeof(MacroEvent) == 4);
 
 struct MacroRecord {
-    uint32_t recordSize;                       // 0     4100 + 4 * editor items; 0 when free
-    uint32_t marker;                           // 4     kMacroMarker when used, 0 when free
-    uint32_t id;                               // 8     group << 24 | tick & 0xFFFFFF; 0 when free
-    uint32_t reserved;                         // 12    always 0
-    uint32_t repeatCount;                      // 16    1..65533, or kSingleKeyRepeatCount
-    uint32_t eventCount;                       // 20    valid entries of events, 0..1000
-    MacroEvent events[kMacroEventCapacity];    // 24    zero from eventCount on
-    char16_t name[kMacroNameUnits];            // 4024  NUL-terminated if it fits
+    uint32_t recordSize;                     // 0     4100 + 4 * editor items; 0 when free
+    uint32_t marker;                         // 4     kMacroMarker when used, 0 when free
+    uint32_t id;                             // 8     group << 24 | tick & 0xFFFFFF; 0 when free
+    uint32_t reserved;                       // 12    always 0
+    uint32_t repeatCount;                    // 16    1..65533, or kSingleKeyRepeatCount
+    uint32_t eventCount;                     // 20    valid entries of events, 0..1000
+    MacroEvent events[kMacroEventCapacity];  // 24    zero from eventCount on
+    char16_t name[kMacroNameUnits];          // 4024  NUL-terminated if it fits
 };
 
 static_assert(sizeof(MacroRecord) == 4104);
@@ -64,7 +64,9 @@ inline bool IsMacroListed(const MacroRecord& r) {
     return r.recordSize >= kMinMacroRecordSize || (r.marker >> 16) == kMacroMarkerHigh;
 }
 // May receive a new macro. A slot can be listed and free at once (recordSize set, marker 0).
-inline bool IsMacroSlotFree(const MacroRecord& r) { return r.marker == 0; }
+inline bool IsMacroSlotFree(const MacroRecord& r) {
+    return r.marker == 0;
+}
 
 // The record's events. A file may claim more than the 1000 the record holds; only those are used.
 std::span<const MacroEvent> StoredEvents(const MacroRecord& record);
@@ -74,7 +76,9 @@ std::u16string_view MacroName(const MacroRecord& record);
 // Writes at most 39 units and a NUL; the rest of the field is cleared.
 void SetMacroName(MacroRecord& record, std::u16string_view name);
 
-inline constexpr uint32_t MacroGroupOf(uint32_t id) { return id >> 24; }
+inline constexpr uint32_t MacroGroupOf(uint32_t id) {
+    return id >> 24;
+}
 
 // A fresh identifier in a game group: the group in the top byte, the tick count below.
 uint32_t NewMacroId(uint32_t group, Clock& clock);

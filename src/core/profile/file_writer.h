@@ -11,7 +11,8 @@
 
 namespace kx90 {
 
-using FileWriter = std::function<FileStatus(const std::filesystem::path& path, std::span<const uint8_t> bytes)>;
+using FileWriter =
+    std::function<FileStatus(const std::filesystem::path& path, std::span<const uint8_t> bytes)>;
 
 inline FileWriter AtomicFileWriter() {
     return [](const std::filesystem::path& path, std::span<const uint8_t> bytes) {

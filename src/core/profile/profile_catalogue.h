@@ -43,10 +43,14 @@ struct ProfileCatalogue {
 static_assert(sizeof(ProfileCatalogue) == 8000);
 static_assert(offsetof(ProfileCatalogue, slots) == 0);
 
-inline bool IsValidSlotNumber(int k) { return k >= 1 && k <= kProfileSlotCount; }
+inline bool IsValidSlotNumber(int k) {
+    return k >= 1 && k <= kProfileSlotCount;
+}
 
 // A profile button shows its slot as selected when the slot holds a profile and is the active one.
-inline bool IsSlotShownSelected(const ProfileSlot& slot) { return slot.slotMarker == kSlotMarker && slot.active != 0; }
+inline bool IsSlotShownSelected(const ProfileSlot& slot) {
+    return slot.slotMarker == kSlotMarker && slot.active != 0;
+}
 
 // The catalogue the installation ships: five marked slots named Profile1 ... Profile5, slot 1 active.
 ProfileCatalogue MakeFactoryCatalogue();

@@ -23,7 +23,8 @@ void ProfileState::ReportMissing(const std::filesystem::path& path) {
 }
 
 void ProfileState::ReportInvalid(const std::filesystem::path& path) {
-    notifier_.ShowMessageBox(FormatWithPath(kInvalidProfileText, PathText(path)), std::u16string(kInfoCaption));
+    notifier_.ShowMessageBox(FormatWithPath(kInvalidProfileText, PathText(path)),
+                             std::u16string(kInfoCaption));
 }
 
 void ProfileState::PrepareDataDir() {

@@ -102,8 +102,9 @@ TEST_F(MacroLibraryTest, AFileThatCannotBeCreatedSaysBothMessagesButAnExistingOn
     library_.SetFileWriter(test::DenyingWriter());
     EXPECT_FALSE(library_.SaveMacroLibrary());
     const std::string path = Narrow(PathText(File()));
-    EXPECT_EQ(ShownLines(notifier_), (std::vector<std::string>{"box Info: File " + path + " was not found",
-                                                               "box Info: Access denied while creating a file"}));
+    EXPECT_EQ(ShownLines(notifier_),
+              (std::vector<std::string>{"box Info: File " + path + " was not found",
+                                        "box Info: Access denied while creating a file"}));
 
     notifier_.shown.clear();
     WriteFile({});
@@ -179,12 +180,13 @@ TEST_F(MacroLibraryTest, AFullLibraryRefusesANewMacroAndKeepsItsFile) {
 
     EXPECT_FALSE(library_.StoreMacro(Macro(0x15000001, u"One too many")));
     EXPECT_EQ(ReadAllBytes(File()), before);
-    EXPECT_TRUE(library_.StoreMacro(Macro(0x010001F3, u"Replaces slot 499"))) << "an existing id still stores";
+    EXPECT_TRUE(library_.StoreMacro(Macro(0x010001F3, u"Replaces slot 499")))
+        << "an existing id still stores";
 }
 
 TEST_F(MacroLibraryTest, DamagedRecordsAreReadWithinTheirFields) {
     MacroRecord damaged = Macro(0x15000030, u"", 1000);
-    damaged.eventCount = 5000;  // more than the record holds
+    damaged.eventCount = 5000;                                          // more than the record holds
     std::fill(std::begin(damaged.name), std::end(damaged.name), u'N');  // no NUL inside its 40 units
     WriteFile({damaged});
     ASSERT_TRUE(library_.LoadMacroLibrary());
@@ -276,8 +278,8 @@ TEST(MacroGroups, NamesDifferByPlaceAndLanguageAsShipped) {
         {13, false, u"Dota 2 ", u"Dota 2 ", u"Dota 2 "},
         {21, false, u"Customize", u"Customisze", u"Customisze"},
         {21, true, u"玩家自定义", u"玩家自定义", u"玩家自定义"},
-        {0, false, u"", u"", u""},   // not a group
-        {22, true, u"", u"", u""},   // not a group
+        {0, false, u"", u"", u""},  // not a group
+        {22, true, u"", u"", u""},  // not a group
     };
     for (const Row& r : rows) {
         test::ScopedUiLanguage language(r.chinese);

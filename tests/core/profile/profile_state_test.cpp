@@ -65,12 +65,14 @@ protected:
         WriteCatalogue(catalogue);
     }
     void WriteCatalogue(const ProfileCatalogue& catalogue) {
-        ASSERT_EQ(WriteFileAtomically(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue)), FileStatus::kOk);
+        ASSERT_EQ(WriteFileAtomically(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue)),
+                  FileStatus::kOk);
     }
     ProfileCatalogue CatalogueOnDisk() const {
         ProfileCatalogue catalogue;
         std::memset(&catalogue, 0, sizeof catalogue);
-        EXPECT_EQ(ReadFilePrefix(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue)).status, FileStatus::kOk);
+        EXPECT_EQ(ReadFilePrefix(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue)).status,
+                  FileStatus::kOk);
         return catalogue;
     }
     std::vector<int> ShownSelected() const {
@@ -146,8 +148,9 @@ TEST_F(ProfileStateTest, AnActiveProfileThatCannotBeLoadedIsReplacedAndTheSearch
 
         const std::string path = PathOf(DataFile(3));
         const std::string expected =
-            c.invalidInsteadOfMissing ? "box Info: " + path + " is an invaild Profile!"
-                                      : "info: Failed to open file, check whether there is a " + path + " path?";
+            c.invalidInsteadOfMissing
+                ? "box Info: " + path + " is an invaild Profile!"
+                : "info: Failed to open file, check whether there is a " + path + " path?";
         EXPECT_EQ(ShownLines(notifier), std::vector<std::string>{expected});
         EXPECT_EQ(state.CurrentSlot(), c.expectedCurrent);
         EXPECT_EQ(state.LiveRecord().pointerSpeed, static_cast<uint32_t>(c.expectedCurrent));
@@ -193,7 +196,8 @@ TEST_F(ProfileStateTest, AMissingCatalogueIsReportedAndSlotOneGetsADefaultProfil
 TEST_F(ProfileStateTest, StoredPathsOfAnotherUserAreRewrittenFromTheDataDir) {
     ProfileCatalogue foreign = CatalogueWithActive({1});
     for (ProfileSlot& slot : foreign.slots) {
-        SetFieldText(slot.profilePath, u"C:\\Users\\someone\\AppData\\Local\\Temp\\NORVI\\KX90\\Profile\\P.cfg");
+        SetFieldText(slot.profilePath,
+                     u"C:\\Users\\someone\\AppData\\Local\\Temp\\NORVI\\KX90\\Profile\\P.cfg");
     }
     SeedDataDir(foreign);
 
@@ -256,8 +260,8 @@ TEST_F(ProfileStateTest, SelectingAnInvalidFileReportsItAndKeepsTheSlotWithTheRe
 
     EXPECT_FALSE(state_.SelectProfile(4));
 
-    EXPECT_EQ(ShownLines(notifier_), std::vector<std::string>{"box Info: " + PathOf(DataFile(4)) +
-                                                              " is an invaild Profile!"});
+    EXPECT_EQ(ShownLines(notifier_),
+              std::vector<std::string>{"box Info: " + PathOf(DataFile(4)) + " is an invaild Profile!"});
     EXPECT_EQ(state_.CurrentSlot(), 4);
     EXPECT_EQ(BytesOfRecord(state_.LiveRecord()), BytesOfRecord(rejected));
     EXPECT_EQ(ShownSelected(), std::vector<int>{1});

@@ -70,7 +70,8 @@ inline std::string Narrow(const std::u16string& text) {
 inline std::vector<std::string> ShownLines(const RecordingNotifier& notifier) {
     std::vector<std::string> lines;
     for (const RecordingNotifier::Shown& s : notifier.shown) {
-        lines.push_back(s.infoDialog ? "info: " + Narrow(s.text) : "box " + Narrow(s.caption) + ": " + Narrow(s.text));
+        lines.push_back(s.infoDialog ? "info: " + Narrow(s.text)
+                                     : "box " + Narrow(s.caption) + ": " + Narrow(s.text));
     }
     return lines;
 }
