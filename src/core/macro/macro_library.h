@@ -1,0 +1,79 @@
+// MacroLibrary: the 500 macro slots that are the image of Macro.cfg, and the rules for storing,
+// finding, listing and deleting macros in it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/macro/macro_record.h"
+#include "core/platform/clock.h"
+#include "core/platform/file_io.h"
+#include "core/platform/notifier.h"
+#include "core/profile/file_writer.h"
+#include "core/profile/profile_catalogue.h"
+#include "core/profile/profile_record.h"
+
+namespace kx90 {
+
+inline constexpr int kMacroSlotCount = 500;
+
+using MacroTable = std::array<MacroRecord, kMacroSlotCount>;
+static_assert(sizeof(MacroTable) == 2052000);
+
+// Writes the whole table (2,052,000 bytes) to path, replacing the file only once all is on disk.
+FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& table);
+
+struct MacroListEntry {
+    std::u16string name;
+    uint32_t id = 0;
+};
+
+// One per process, owned by the application. Changed on the user-interface thread; the profile
+// writer reads records while the progress window blocks editing.
+class MacroLibrary {
+public:
+    // dataDir holds Macro.cfg; messages go through notifier; clock paces the saves.
+    MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, Clock& clock);
+
+    // Reads Macro.cfg into the zeroed table (a short file leaves the rest zero). A missing file is
+    // reported; the table then stays empty and the first save creates the file.
+    bool LoadMacroLibrary();
+    // Writes the whole table to Macro.cfg. True when it reached the disk.
+    bool SaveMacroLibrary();
+
+    // First slot, in slot order, whose id matches (listed or not).
+    std::optional<int> FindMacro(uint32_t id) const;
+    // Stores a macro from the editor (or a renamed one) over the slot of its id, else in the first
+    // free slot, and saves. False when the record is refused or the library is full.
+    bool StoreMacro(const MacroRecord& record);
+    // Clears the first slot of that id and saves (also when none matched).
+    void DeleteMacroRecord(uint32_t id);
+    // The listed macros of a game group, in slot order.
+    std::vector<MacroListEntry> ListGroupMacros(uint32_t group) const;
+
+    const MacroRecord& Slot(int index) const { return (*table_)[static_cast<size_t>(index)]; }
+    const MacroTable& Table() const { return *table_; }
+    std::filesystem::path FilePath() const;
+
+    // Tests make writes fail through this.
+    void SetFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
+
+private:
+    std::filesystem::path dataDir_;
+    Notifier& notifier_;
+    Clock& clock_;
+    FileWriter writeFile_ = AtomicFileWriter();
+    std::unique_ptr<MacroTable> table_;  // 2 MB: never on a stack
+};
+
+// True when a profile slot of the catalogue names the macro for a button, or a button of the live
+// record is assigned to it. Such a macro must not be deleted.
+bool IsMacroInUse(uint32_t id, const ProfileCatalogue& catalogue, const ProfileRecord& liveRecord);
+
+}  // namespace kx90
