@@ -5,6 +5,7 @@
 
 #include "core/i18n/language_strings.h"
 #include "core/i18n/ui_language.h"
+#include "core/profile/data_folders.h"
 
 namespace kx90 {
 
@@ -28,14 +29,12 @@ std::filesystem::path InstallFile(const std::filesystem::path& installDir, std::
     return path;
 }
 
-std::filesystem::path LanguageFilePath(const std::filesystem::path& dataDir) { return dataDir / "Language.cfg"; }
-
 int32_t ReadLanguageIndex(const std::filesystem::path& dataDir, Notifier& notifier) {
     const std::filesystem::path path = LanguageFilePath(dataDir);
     uint8_t bytes[4] = {};
     const FileReadResult result = ReadFilePrefix(path, bytes);
     if (result.status == FileStatus::kNotFound) {
-        notifier.ShowInfo(FormatWithPath(u"Failed to open file, check whether there is a %s path?", path.u16string()),
+        notifier.ShowInfo(FormatWithPath(u"Failed to open file, check whether there is a %s path?", PathText(path)),
                           false);
     }
     // A file cut short holds no index: half of one would be a random language.
@@ -52,7 +51,7 @@ void SaveLanguageIndex(const std::filesystem::path& dataDir, int32_t index, Noti
     const std::filesystem::path path = LanguageFilePath(dataDir);
     switch (WriteFileAtomically(path, BytesOf(index), write)) {
         case FileStatus::kNotFound:
-            notifier.ShowMessageBox(FormatWithPath(Strings().str_msg2, path.u16string()), u"Info");
+            notifier.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(path)), u"Info");
             break;
         case FileStatus::kAccessDenied:
             notifier.ShowMessageBox(Strings().str_msg5, u"Info");

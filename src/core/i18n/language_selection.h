@@ -49,8 +49,7 @@ inline constexpr uint32_t kLanguageMessageFromStartup = 0x110;
 // A file under InstallDir named with backslashes, as a path of this platform.
 std::filesystem::path InstallFile(const std::filesystem::path& installDir, std::u16string_view relative);
 
-// Language.cfg: the saved LanguageIndex, 4 bytes little-endian, in DataDir.
-std::filesystem::path LanguageFilePath(const std::filesystem::path& dataDir);
+// Language.cfg (LanguageFilePath): the saved LanguageIndex, 4 bytes little-endian, in DataDir.
 // 1 when the file cannot be read; a missing file or folder is reported with its path.
 int32_t ReadLanguageIndex(const std::filesystem::path& dataDir, Notifier& notifier);
 // Not found and access denied are reported in the standard message box; other failures are silent.

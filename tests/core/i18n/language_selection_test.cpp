@@ -8,6 +8,7 @@
 
 #include "core/i18n/language_strings.h"
 #include "core/i18n/ui_language.h"
+#include "core/profile/data_folders.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/ui_language_scope.h"
@@ -125,7 +126,7 @@ TEST_F(LanguageSelectionTest, LanguageFileIsReadWithItsFailures) {
     EXPECT_TRUE(notifier_.shown[0].infoDialog);
     EXPECT_FALSE(notifier_.shown[0].twoButtons);
     EXPECT_EQ(notifier_.shown[0].text, u"Failed to open file, check whether there is a " +
-                                           (data_ / "Language.cfg").u16string() + u" path?");
+                                           PathText(data_ / "Language.cfg") + u" path?");
 
     test::WriteAllBytes(data_ / "Language.cfg", {7, 0, 0, 0, 9});
     EXPECT_EQ(ReadLanguageIndex(data_.path(), notifier_), 7);
@@ -141,7 +142,7 @@ TEST_F(LanguageSelectionTest, SaveFailuresShowTheirCatalogueTexts) {
     ASSERT_EQ(notifier_.shown.size(), 1u);
     EXPECT_FALSE(notifier_.shown[0].infoDialog);
     EXPECT_EQ(notifier_.shown[0].caption, u"Info");
-    EXPECT_EQ(notifier_.shown[0].text, u"Cannot find " + (data_ / "missing-folder" / "Language.cfg").u16string() + u".");
+    EXPECT_EQ(notifier_.shown[0].text, u"Cannot find " + PathText(data_ / "missing-folder" / "Language.cfg") + u".");
 
     std::filesystem::create_directory(data_ / "Language.cfg");  // a folder in the file's place
     SaveLanguageIndex(data_.path(), 3, notifier_);
