@@ -15,7 +15,6 @@ extern "C" {
 // Opens a HID device interface path for overlapped reading and writing. Returns the handle, or
 // INVALID_HANDLE_VALUE (also for a null path). The caller closes it with CloseHandle.
 HIDBRIDGE_API HANDLE WINAPI OpenHidDevice(const wchar_t* devicePath);
-
 }
 
 // The export's name and type, for GetProcAddress.

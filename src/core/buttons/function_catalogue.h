@@ -28,6 +28,7 @@ struct FunctionRow {
     uint32_t deviceKeyCode;
 };
 
+// clang-format off
 inline constexpr std::array<FunctionRow, 27> kFunctionCatalogue{{
     {1, u"单击", u"Click", &LanguageStrings::str_mouseleft, 10, 0x00F00001},
     {2, u"菜单", u"Menu", &LanguageStrings::str_mouseright, 11, 0x00F10001},
@@ -57,6 +58,7 @@ inline constexpr std::array<FunctionRow, 27> kFunctionCatalogue{{
     {142, u"狙击键", u"SNIPE", &LanguageStrings::str_snipe, 23, 0x08040007},
     {143, u"火力", u"FIRE", &LanguageStrings::str_fire, 24, 0x0218F00A},
 }};
+// clang-format on
 
 // Number of entries of the basic-functions list.
 inline constexpr int kBasicListLength = 24;

@@ -14,6 +14,7 @@ struct VirtualKeyNameRow {
 };
 
 // Keys named by the key tab itself; every other key is named by the keyboard layout.
+// clang-format off
 constexpr VirtualKeyNameRow kVirtualKeyNames[] = {
     {0x00, u""}, {0xFF, u""},
     {0x08, u"Backspace"}, {0x09, u"Tab"}, {0x0C, u"Clr"}, {0x0D, u"Enter"}, {0x2B, u"Enter"},
@@ -27,6 +28,7 @@ constexpr VirtualKeyNameRow kVirtualKeyNames[] = {
     {0xA0, u"LShift"}, {0xA1, u"RShift"}, {0xA2, u"LCtrl"}, {0xA3, u"RCtrl"}, {0xA4, u"LAlt"},
     {0xA5, u"RAlt"},
 };
+// clang-format on
 
 constexpr uint8_t kVkNumpad0 = 0x60, kVkNumpad9 = 0x69, kVkF1 = 0x70, kVkF12 = 0x7B;
 
@@ -35,8 +37,8 @@ struct ModifierName {
     std::u16string_view name;
 };
 // The fixed order in which a combination names its modifiers.
-constexpr std::array<ModifierName, 4> kModifierNames{{
-    {kModifierShift, u"Shift"}, {kModifierCtrl, u"Ctrl"}, {kModifierAlt, u"Alt"}, {kModifierWin, u"Win"}}};
+constexpr std::array<ModifierName, 4> kModifierNames{
+    {{kModifierShift, u"Shift"}, {kModifierCtrl, u"Ctrl"}, {kModifierAlt, u"Alt"}, {kModifierWin, u"Win"}}};
 
 constexpr std::u16string_view kSeparator = u" + ";
 

@@ -13,6 +13,7 @@ struct KeyUsageRow {
 };
 
 // Order matters: every lookup takes the first match (0x0D is Enter, never keypad Enter).
+// clang-format off
 inline constexpr std::array<KeyUsageRow, 107> KeyUsageTable{{
     {0x29, 0x1B},  // Escape
     {0x3A, 0x70}, {0x3B, 0x71}, {0x3C, 0x72}, {0x3D, 0x73}, {0x3E, 0x74}, {0x3F, 0x75},  // F1-F6
@@ -41,6 +42,7 @@ inline constexpr std::array<KeyUsageRow, 107> KeyUsageTable{{
     {0x65, 0x5D},                                            // Application
     {0xF0, 0x01}, {0xF1, 0x02}, {0xF2, 0x04},                // left, right, middle mouse button
 }};
+// clang-format on
 
 // Partner of the first row whose usage (virtual key) equals the argument; 0 when there is none.
 constexpr uint8_t UsageToVirtualKey(uint8_t usage) {
@@ -66,6 +68,7 @@ struct MacroKeyNameRow {
 };
 
 // Names of keys inside macros. Some differ from the key tab's names on purpose ("Cap", "NUM 1").
+// clang-format off
 inline constexpr std::array<MacroKeyNameRow, 106> MacroKeyNameTable{{
     {0x41, u"A"}, {0x42, u"B"}, {0x43, u"C"}, {0x44, u"D"}, {0x45, u"E"}, {0x46, u"F"}, {0x47, u"G"},
     {0x48, u"H"}, {0x49, u"I"}, {0x4A, u"J"}, {0x4B, u"K"}, {0x4C, u"L"}, {0x4D, u"M"}, {0x4E, u"N"},
@@ -91,5 +94,6 @@ inline constexpr std::array<MacroKeyNameRow, 106> MacroKeyNameTable{{
     {0x26, u"UP"}, {0x28, u"DOWN"}, {0x25, u"LEFT"}, {0x27, u"RIGHT"},
     {0x01, u"Left Button"}, {0x02, u"Right Button"}, {0x04, u"Middle Button"},
 }};
+// clang-format on
 
 }  // namespace kx90

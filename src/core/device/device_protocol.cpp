@@ -49,7 +49,9 @@ DpiTable BuildDpiTable(std::span<const uint32_t, kDpiLevelCount> dpiLevels) {
     return table;
 }
 
-int SelectedDpiLevel(int usedLevels) { return std::min(usedLevels, kMaxSelectedLevel); }
+int SelectedDpiLevel(int usedLevels) {
+    return std::min(usedLevels, kMaxSelectedLevel);
+}
 
 std::array<uint8_t, kMultiColorBytes> BuildMultiColorPayload(std::span<const uint32_t, 3> colors) {
     std::array<uint8_t, kMultiColorBytes> payload{};

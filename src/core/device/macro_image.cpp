@@ -34,7 +34,9 @@ public:
     int WordCount() const { return next_; }
     bool Full(int words) const { return next_ + words > kMacroImageWords; }
 
-    void Header(uint32_t repeatCount) { PutWord(0, static_cast<uint8_t>(repeatCount >> 8), static_cast<uint8_t>(repeatCount)); }
+    void Header(uint32_t repeatCount) {
+        PutWord(0, static_cast<uint8_t>(repeatCount >> 8), static_cast<uint8_t>(repeatCount));
+    }
 
     bool Word(uint8_t high, uint8_t low) {
         if (Full(1)) {

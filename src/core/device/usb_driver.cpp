@@ -7,7 +7,9 @@
 namespace kx90 {
 namespace {
 
-char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+char16_t FoldAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 
 // Device identities are ASCII, so an ASCII case fold is all the matching needs.
 bool ContainsIgnoreCase(std::u16string_view text, std::u16string_view part) {
@@ -24,8 +26,12 @@ const HidValueCap* FindVendorCap(const HidInterfaceInfo& info) {
     return nullptr;
 }
 
-uint8_t LengthLow(uint16_t length) { return static_cast<uint8_t>(length & 0xFF); }
-uint8_t LengthHigh(uint16_t length) { return static_cast<uint8_t>(length >> 8); }
+uint8_t LengthLow(uint16_t length) {
+    return static_cast<uint8_t>(length & 0xFF);
+}
+uint8_t LengthHigh(uint16_t length) {
+    return static_cast<uint8_t>(length >> 8);
+}
 
 }  // namespace
 
@@ -78,7 +84,9 @@ void CUSBDriver::Close() {
 
 void CUSBDriver::Release() {}
 
-void CUSBDriver::Destroy() { host_.DestroyHiddenWindow(); }
+void CUSBDriver::Destroy() {
+    host_.DestroyHiddenWindow();
+}
 
 bool CUSBDriver::FindUsbDevice(std::u16string_view text) {
     std::lock_guard lock(mutex_);
@@ -90,7 +98,9 @@ bool CUSBDriver::FindUsbDevice(std::u16string_view text) {
     return false;
 }
 
-bool CUSBDriver::IsOwnDeviceName(std::u16string_view name) { return ContainsIgnoreCase(name, kMouseIdentity); }
+bool CUSBDriver::IsOwnDeviceName(std::u16string_view name) {
+    return ContainsIgnoreCase(name, kMouseIdentity);
+}
 
 uint8_t CUSBDriver::ReportId() const {
     std::lock_guard lock(mutex_);
@@ -100,8 +110,12 @@ uint16_t CUSBDriver::ReportCount() const {
     std::lock_guard lock(mutex_);
     return reportCount_;
 }
-bool CUSBDriver::HasReadHandle() const { return transport_.HasReadHandle(); }
-bool CUSBDriver::HasWriteHandle() const { return transport_.HasWriteHandle(); }
+bool CUSBDriver::HasReadHandle() const {
+    return transport_.HasReadHandle();
+}
+bool CUSBDriver::HasWriteHandle() const {
+    return transport_.HasWriteHandle();
+}
 
 // Clears the output buffer, frames the command behind the report ID and sets the feature.
 bool CUSBDriver::SetFeatureBytes(std::initializer_list<uint8_t> bytes) {
@@ -187,7 +201,8 @@ int CUSBDriver::WriteKeyMatrix(const uint8_t* data, int length) {
     }
     std::lock_guard lock(mutex_);
     if (!transport_.HasWriteHandle() ||
-        !SetFeatureBytes({kCmdKeyMatrix, kCommandMarker, 0x00, LengthLow(kKeyMatrixBytes), LengthHigh(kKeyMatrixBytes)})) {
+        !SetFeatureBytes(
+            {kCmdKeyMatrix, kCommandMarker, 0x00, LengthLow(kKeyMatrixBytes), LengthHigh(kKeyMatrixBytes)})) {
         return 0;
     }
     clock_.SleepMs(kBeforeStreamMs);
@@ -207,8 +222,8 @@ int CUSBDriver::WriteMacro(int macroNumber, const MacroEventsView* macro) {
     }
     std::lock_guard lock(mutex_);
     if (!transport_.HasWriteHandle() ||
-        !SetFeatureBytes({kCmdMacro, kCommandMarker, static_cast<uint8_t>(macroNumber), LengthLow(kMacroImageBytes),
-                          LengthHigh(kMacroImageBytes)})) {
+        !SetFeatureBytes({kCmdMacro, kCommandMarker, static_cast<uint8_t>(macroNumber),
+                          LengthLow(kMacroImageBytes), LengthHigh(kMacroImageBytes)})) {
         return wordCount;
     }
     clock_.SleepMs(kBeforeStreamMs);
@@ -221,8 +236,8 @@ int CUSBDriver::WriteDpiTable(const uint8_t* data, int length) {
         return 0;
     }
     return HeaderWithOneReport(
-        {kCmdDpiTable, kCommandMarker, kDpiTableIndex, LengthLow(kDpiTableBytes), LengthHigh(kDpiTableBytes)}, data,
-        kDpiTableBytes);
+        {kCmdDpiTable, kCommandMarker, kDpiTableIndex, LengthLow(kDpiTableBytes), LengthHigh(kDpiTableBytes)},
+        data, kDpiTableBytes);
 }
 
 int CUSBDriver::WriteMultiColors(const uint8_t* data, int length) {
@@ -230,11 +245,13 @@ int CUSBDriver::WriteMultiColors(const uint8_t* data, int length) {
         return 0;
     }
     return HeaderWithOneReport(
-        {kCmdMultiColors, kCommandMarker, 0x00, LengthLow(kMultiColorBytes), LengthHigh(kMultiColorBytes)}, data,
-        kMultiColorBytes);
+        {kCmdMultiColors, kCommandMarker, 0x00, LengthLow(kMultiColorBytes), LengthHigh(kMultiColorBytes)},
+        data, kMultiColorBytes);
 }
 
-int CUSBDriver::SelectDpiLevel(int level) { return FeatureCommand({kCmdSelectDpiLevel, kCommandMarker, LowByte(level)}); }
+int CUSBDriver::SelectDpiLevel(int level) {
+    return FeatureCommand({kCmdSelectDpiLevel, kCommandMarker, LowByte(level)});
+}
 
 int CUSBDriver::WriteLedColor(uint32_t colorref) {
     const LedColorBytes c = LedColorOf(colorref);

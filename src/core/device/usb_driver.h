@@ -16,9 +16,9 @@ namespace kx90 {
 // How long a pending output report is waited for before the command goes on regardless (ms).
 inline constexpr uint32_t kPendingWriteWaitMs = 1500;
 // Pacing of the mouse's firmware (ms).
-inline constexpr uint32_t kVersionReplyDelayMs = 50;        // between the version query's set and get
-inline constexpr uint32_t kBeforeStreamMs = 100;      // header of a stream
-inline constexpr uint32_t kAroundOutputReportMs = 50; // before and after every output report
+inline constexpr uint32_t kVersionReplyDelayMs = 50;   // between the version query's set and get
+inline constexpr uint32_t kBeforeStreamMs = 100;       // header of a stream
+inline constexpr uint32_t kAroundOutputReportMs = 50;  // before and after every output report
 
 // Results follow the program's device convention: 1 done, 0 failed; nothing is ever shown.
 // Every command and Open/Close hold one lock, so the arrival-time version query on the

@@ -37,26 +37,35 @@ std::string Hex(const uint8_t* bytes, size_t count) {
 }
 
 uint32_t LittleEndian32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
 }  // namespace
 
 const std::u16string& VirtualMouse::DevicePath() {
-    static const std::u16string path = u"\\\\?\\hid#vid_5e27&pid_7a31&mi_01#virtual&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+    static const std::u16string path =
+        u"\\\\?\\hid#vid_5e27&pid_7a31&mi_01#virtual&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
     return path;
 }
 
-VirtualMouse::VirtualMouse(Clock& clock, VirtualMouseOptions options) : clock_(clock), options_(std::move(options)) {
+VirtualMouse::VirtualMouse(Clock& clock, VirtualMouseOptions options)
+    : clock_(clock), options_(std::move(options)) {
     usbDevices_.push_back(u"USB\\ROOT_HUB20&VID8086&PID1E2D&REV0004");
     if (options_.bootloader) {
         usbDevices_.push_back(u"USB\\VID_6C4D&PID_2D6B&REV_0100");
-        interfaces_.push_back({u"\\\\?\\hid#vid_6c4d&pid_2d6b#virtual&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
-                               true, kBootloaderVendorId, kBootloaderProductId, {}});
+        interfaces_.push_back(
+            {u"\\\\?\\hid#vid_6c4d&pid_2d6b#virtual&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
+             true,
+             kBootloaderVendorId,
+             kBootloaderProductId,
+             {}});
     } else {
         usbDevices_.push_back(u"USB\\VID_5E27&PID_7A31&REV_0100");
-        interfaces_.push_back({DevicePath(), true, kMouseVendorId, kMouseProductId,
+        interfaces_.push_back({DevicePath(),
+                               true,
+                               kMouseVendorId,
+                               kMouseProductId,
                                {{kVendorUsagePage, kVendorUsage, options_.reportId, options_.reportCount}}});
     }
 }

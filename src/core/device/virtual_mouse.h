@@ -25,8 +25,8 @@ struct VirtualMouseState {
     uint32_t ledColor = 0;  // COLORREF 0x00BBGGRR, rebuilt from the green-red-blue bytes
     int effectMode = 0, effectP1 = 0, effectP2 = 0;
     std::array<uint8_t, kMultiColorBytes> multiColors{};
-    uint8_t proximity = 0;   // 0xA0 on, 0xB0 off, 0 never sent
-    uint8_t reportRate = 0;  // 1, 2, 4, 8; 0 never sent
+    uint8_t proximity = 0;             // 0xA0 on, 0xB0 off, 0 never sent
+    uint8_t reportRate = 0;            // 1, 2, 4, 8; 0 never sent
     std::map<int, MacroImage> macros;  // by device macro number 1..7
     int strayReports = 0;              // output reports that no header announced
     int abandonedTransfers = 0;        // headers whose data never arrived in full

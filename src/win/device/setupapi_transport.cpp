@@ -18,8 +18,12 @@ constexpr wchar_t kWriteEventName[] = L"WriteDataOverLappedEvent";
 constexpr wchar_t kReadEventName[] = L"ReadDataOverLappedEvent";
 constexpr DWORD kHardwareIdBytes = 260;
 
-std::u16string FromWide(const wchar_t* text) { return std::u16string(reinterpret_cast<const char16_t*>(text)); }
-const wchar_t* ToWide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+std::u16string FromWide(const wchar_t* text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text));
+}
+const wchar_t* ToWide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 // Feature value capabilities from an open probe handle; empty when the interface has none or the
 // preparsed data is unusable.
@@ -214,8 +218,9 @@ std::vector<std::u16string> SetupApiTransport::UsbHardwareIds() {
         // A multi-string; the first hardware ID is what is tested. The last character stays 0 so a
         // truncated text is still terminated.
         wchar_t buffer[kHardwareIdBytes / sizeof(wchar_t)] = {};
-        SetupDiGetDeviceRegistryPropertyW(set, &device, SPDRP_HARDWAREID, nullptr, reinterpret_cast<BYTE*>(buffer),
-                                          sizeof buffer - sizeof(wchar_t), nullptr);
+        SetupDiGetDeviceRegistryPropertyW(set, &device, SPDRP_HARDWAREID, nullptr,
+                                          reinterpret_cast<BYTE*>(buffer), sizeof buffer - sizeof(wchar_t),
+                                          nullptr);
         ids.push_back(FromWide(buffer));
     }
     SetupDiDestroyDeviceInfoList(set);
