@@ -13,8 +13,6 @@ struct ProfileRecord;
 // USB identities of the mouse and of the mouse in firmware-update (boot loader) mode.
 inline constexpr uint16_t kMouseVendorId = 0x5E27;
 inline constexpr uint16_t kMouseProductId = 0x7A31;
-inline constexpr std::u16string_view kMouseVendorIdText = u"5E27";
-inline constexpr std::u16string_view kMouseProductIdText = u"7A31";
 inline constexpr std::u16string_view kMouseIdentity = u"VID_5E27&PID_7A31";
 inline constexpr std::u16string_view kBootloaderIdentity = u"VID_6C4D&PID_2D6B";
 

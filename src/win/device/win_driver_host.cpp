@@ -52,7 +52,9 @@ bool WinDriverHost::LoadBridge(std::u16string_view library, const char* exportNa
     if (bridge_ == nullptr) {
         return false;
     }
-    bridgeEntry_ = GetProcAddress(bridge_, exportName);
+    // Through void*: FARPROC has no parameters, and GCC warns on a direct cast.
+    bridgeEntry_ =
+        reinterpret_cast<OpenHidDeviceFn>(reinterpret_cast<void*>(GetProcAddress(bridge_, exportName)));
     return bridgeEntry_ != nullptr;
 }
 

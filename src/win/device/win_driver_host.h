@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/device/driver_host.h"
+#include "hidbridge/hid_bridge.h"
 
 namespace kx90 {
 
@@ -29,7 +30,7 @@ private:
     std::wstring libraryFolder_;
     HWND window_ = nullptr;
     HMODULE bridge_ = nullptr;
-    FARPROC bridgeEntry_ = nullptr;  // resolved to prove the library is the right one; never called
+    OpenHidDeviceFn bridgeEntry_ = nullptr;  // resolved to prove the library is the right one; never called
 };
 
 }  // namespace kx90
