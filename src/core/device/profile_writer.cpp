@@ -1,0 +1,216 @@
+// The fixed order of a profile write and the writer thread around it.
+#include "core/device/profile_writer.h"
+
+#include <chrono>
+#include <cstring>
+
+#include "core/buttons/function_catalogue.h"
+#include "core/buttons/host_actions.h"
+#include "core/device/device_protocol.h"
+
+namespace kx90 {
+namespace {
+
+constexpr int kProgressAfterKeyMatrix = 60;
+constexpr int kProgressAfterLighting = 70;
+constexpr int kProgressAfterProximity = 75;
+constexpr int kProgressAfterDpi = 80;
+constexpr int kProgressAfterSystem = 90;
+constexpr int kProgressDone = 100;
+constexpr int kProgressPerButton = 7;
+
+uint32_t DeviceKeyCodeOf(uint32_t functionCode) {
+    const FunctionRow* row = FindFunction(functionCode);
+    return row != nullptr ? row->deviceKeyCode : 0;
+}
+
+uint32_t MacroEntry(int macroNumber, int wordCount) {
+    // Bytes 09 00 m w, least significant first.
+    return 0x09u | (static_cast<uint32_t>(macroNumber & 0xFF) << 16) |
+           (static_cast<uint32_t>(wordCount & 0xFF) << 24);
+}
+
+// The button's macro in slot order, when it has one worth uploading.
+const MacroRecord* ButtonMacro(const MacroLibrary& macros, uint32_t liveMacroId) {
+    // Identifier 0 is "no macro": free slots carry it too, and must never be uploaded.
+    if (liveMacroId == 0) {
+        return nullptr;
+    }
+    const std::optional<int> slot = macros.FindMacro(liveMacroId);
+    if (!slot) {
+        return nullptr;
+    }
+    const MacroRecord& record = macros.Slot(*slot);
+    return record.recordSize != 0 ? &record : nullptr;
+}
+
+}  // namespace
+
+std::u16string_view WriteFailureText(int code) {
+    switch (code) {
+        case kFailKeyMatrix: return u"write mousekey metix fail.\n";
+        case kFailLedColor: return u"Write mouse LED color failed.\n";
+        case kFailEffect: return u"Write mouse effect failed.\n";
+        case kFailMultiColors: return u"Write LED color123 failed.\n";
+        case kFailProximity: return u"Write mouse touch failed.\n";
+        case kFailDpiTable: return u"Write mouse DPI failed.\n";
+        default: return u"";
+    }
+}
+
+uint32_t BasicKeyMatrixEntry(const ButtonAssignment& button, int buttonIndex) {
+    switch (button.functionCode) {
+        case kFunctionKeyCombo:
+            return button.keyCode;
+        case kFunctionHostAction:
+            // The mouse keeps its plain button; the program runs the action on the computer.
+            return DeviceKeyCodeOf(kButtonOrder[static_cast<size_t>(buttonIndex)].defaultCode);
+        default:
+            return DeviceKeyCodeOf(button.functionCode);
+    }
+}
+
+int WriteProfileOnce(const ProfileWriterParts& p) {
+    const ProfileRecord& r = p.liveRecord;
+    std::array<uint32_t, kKeyMatrixEntries> matrix{};
+    int macroNumber = 1;
+
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonOrderRow& order = kButtonOrder[static_cast<size_t>(i)];
+        const ButtonAssignment& b = r.buttons[i];
+        p.hooks.RemoveHostAction(order.hostEventCode);
+        p.sink.Progress(kProgressPerButton * i);
+
+        uint32_t entry = 0;
+        if (b.functionCode == kFunctionMacro) {
+            if (const MacroRecord* macro = ButtonMacro(p.macros, p.liveMacroIds[static_cast<size_t>(i)])) {
+                const std::span<const MacroEvent> events = StoredEvents(*macro);
+                const MacroEventsView view{
+                    std::span<const uint32_t>(reinterpret_cast<const uint32_t*>(events.data()), events.size()),
+                    macro->repeatCount};
+                const int words = p.driver.WriteMacro(macroNumber, &view);
+                p.clock.SleepMs(kAfterMacroPauseMs);
+                entry = MacroEntry(macroNumber, words);
+                ++macroNumber;
+            }
+        } else if (b.functionCode == kFunctionHostAction) {
+            // Never for the left button: the hook would swallow every left click and the action
+            // could not run for it anyway.
+            if (order.hostEventCode != kMsgLButtonDown) {
+                p.hooks.AddHostAction(order.hostEventCode);
+            }
+            entry = BasicKeyMatrixEntry(b, i);
+        } else if (b.functionCode == kFunctionKeyCombo || FindFunction(b.functionCode) != nullptr) {
+            entry = BasicKeyMatrixEntry(b, i);
+        } else {
+            continue;  // unknown code: the slot stays empty
+        }
+        matrix[static_cast<size_t>(order.keyMatrixEntry)] = entry;
+        p.clock.SleepMs(kButtonPauseMs);
+    }
+
+    matrix[3] = kKeyMatrixFixedEntry3;
+    uint8_t matrixBytes[kKeyMatrixBytes];
+    std::memcpy(matrixBytes, matrix.data(), sizeof matrixBytes);  // little-endian entries
+    if (!p.driver.WriteKeyMatrix(matrixBytes, kKeyMatrixBytes)) {
+        return kFailKeyMatrix;
+    }
+    p.sink.Progress(kProgressAfterKeyMatrix);
+
+    if (!p.driver.WriteLedColor(r.colors[3])) {
+        return kFailLedColor;
+    }
+    const LightingEffect effect = LightingEffectOf(r);
+    if (!p.driver.WriteLightingEffect(effect.mode, effect.p1, effect.p2)) {
+        return kFailEffect;
+    }
+    if (r.lightingMode == kLightingMultiColor && r.multiColorOn == 1) {
+        const auto payload = BuildMultiColorPayload(std::span<const uint32_t, 3>(r.colors, 3));
+        if (!p.driver.WriteMultiColors(payload.data(), kMultiColorBytes)) {
+            return kFailMultiColors;
+        }
+    }
+    p.sink.Progress(kProgressAfterLighting);
+
+    if (!p.driver.WriteProximitySensing(r.proximitySensing == 1 ? 1 : 0, r.lightingMode)) {
+        return kFailProximity;
+    }
+    p.sink.Progress(kProgressAfterProximity);
+
+    const DpiTable dpi = BuildDpiTable(std::span<const uint32_t, kDpiLevelCount>(r.dpiLevels, kDpiLevelCount));
+    if (!p.driver.WriteDpiTable(dpi.bytes.data(), kDpiTableBytes)) {
+        return kFailDpiTable;
+    }
+    p.driver.SelectDpiLevel(SelectedDpiLevel(dpi.usedLevels));
+    p.sink.Progress(kProgressAfterDpi);
+
+    ApplySystemSettings(r, p.host);
+    p.sink.Progress(kProgressAfterSystem);
+
+    p.driver.WriteReportRate(static_cast<int>(r.reportRate));
+    p.sink.Progress(kProgressDone);
+    p.clock.SleepMs(kFinishPauseMs);
+    return -1;
+}
+
+ProfileWriter::ProfileWriter(ProfileWriterParts parts, ManualResetEvent& applyEvent, std::atomic<int>& writeIdle)
+    : parts_(parts), applyEvent_(applyEvent), writeIdle_(writeIdle) {}
+
+ProfileWriter::~ProfileWriter() {
+    Stop();
+    if (thread_.joinable()) {
+        thread_.detach();
+    }
+}
+
+void ProfileWriter::Start() {
+    if (thread_.joinable()) {
+        return;
+    }
+    runFlag_ = 1;
+    running_ = true;
+    thread_ = std::thread([this] { Run(); });
+}
+
+bool ProfileWriter::Stop(uint32_t maxWaitMs) {
+    if (!thread_.joinable()) {
+        return true;
+    }
+    runFlag_ = 0;
+    applyEvent_.Set();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxWaitMs);
+    while (running_ && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (running_) {
+        return false;
+    }
+    thread_.join();
+    return true;
+}
+
+void ProfileWriter::Run() {
+    while (runFlag_) {
+        applyEvent_.Wait();
+        if (!runFlag_) {
+            break;
+        }
+        applyEvent_.Reset();
+        writeIdle_ = 0;
+        parts_.clock.SleepMs(kWriteStartPauseMs);
+        parts_.sink.BeginWrite();
+        if (!parts_.sink.MainWindowAlive()) {
+            parts_.sink.CloseProgress();
+            break;
+        }
+        const int failure = WriteProfileOnce(parts_);
+        if (failure < 0) {
+            parts_.sink.Succeeded();
+        } else {
+            parts_.sink.Failed(failure);
+        }
+    }
+    running_ = false;
+}
+
+}  // namespace kx90
