@@ -68,9 +68,9 @@ void DrawBitmapPart(HDC dc, HBITMAP bitmap, int x, int y, const RECT& src) {
     BitBlt(dc, x, y, Width(src), Height(src), memory.get(), src.left, src.top, SRCCOPY);
 }
 
-UniqueFont CreateUiFont(int height, int weight, const wchar_t* face, BYTE charset) {
+UniqueFont CreateUiFont(int height, int weight, const wchar_t* face, BYTE charset, BYTE quality) {
     return UniqueFont(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, face));
+                                  CLIP_DEFAULT_PRECIS, quality, FF_SWISS | DEFAULT_PITCH, face));
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color) {

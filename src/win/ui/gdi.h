@@ -35,7 +35,7 @@ void DrawBitmapPart(HDC dc, HBITMAP bitmap, int x, int y, const RECT& src);
 // The program's caption font: face "MS Shell Dlg" (mapped to a CJK-capable font where needed),
 // the given pixel height and weight, default character set, swiss family.
 UniqueFont CreateUiFont(int height, int weight, const wchar_t* face = L"MS Shell Dlg",
-                        BYTE charset = DEFAULT_CHARSET);
+                        BYTE charset = DEFAULT_CHARSET, BYTE quality = DEFAULT_QUALITY);
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 

@@ -48,7 +48,7 @@ void Tooltip::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) co
     if (!tip_ || message < WM_MOUSEFIRST || message > WM_MOUSELAST) {
         return;
     }
-    MSG msg{control, message, wParam, lParam, GetMessageTime(), {}};
+    MSG msg{control, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);
     SendMessageW(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
