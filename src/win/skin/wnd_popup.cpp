@@ -42,7 +42,7 @@ uint32_t LiftBlack(uint32_t pixel) { return (pixel & 0x00FFFFFF) == 0 ? (pixel |
 
 CWndPopup::CWndPopup()
     // Smoothed glyph edges would blend with the magenta key of the text layer into pink fringes.
-    : font_(ui::CreateUiFont(12, FW_NORMAL, L"Arial", GB2312_CHARSET, NONANTIALIASED_QUALITY)) {
+    : font_(ui::CreateUiFont(12, FW_NORMAL, L"Arial", DEFAULT_CHARSET, NONANTIALIASED_QUALITY)) {
     ui::EnsureGdiplus();
 }
 
