@@ -13,8 +13,9 @@ namespace {
 
 namespace info = layout::info_dialog;
 
-constexpr UINT kMessageFlags = DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;               // 0x8114
-constexpr UINT kTitleFlags = DT_SINGLELINE | DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;  // 0x8134
+// Title and message are one line each (0x8134). The message too: DrawText would otherwise break a
+// long message onto a second line that the dialog has no room for, and draw it, as nothing clips.
+constexpr UINT kLineFlags = DT_SINGLELINE | DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
 
 RECT ToRect(const layout::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
@@ -79,15 +80,20 @@ void CDlgInfo::MakeButton(CGDIBitmapBtn& button, const RECT& rect, const std::ws
 bool CDlgInfo::OnPaint(HDC dc) {
     ui::DrawBitmap(dc, normal_.bitmap.get(), 0, 0);
     ui::UniqueFont font = ui::CreateUiFont(14, 300);
-    ui::DrawTextIn(dc, messageText, ToRect(info::kMessage), font.get(), kTextColor, kMessageFlags);
+    ui::DrawTextIn(dc, messageText, ToRect(info::kMessage), font.get(), kTextColor, kLineFlags);
     ui::DrawTextIn(dc, UiIsChinese() ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle), font.get(), kTextColor,
-                   kTitleFlags);
+                   kLineFlags);
     return true;
 }
 
-bool CDlgInfo::OnCommand(WPARAM, LPARAM lParam) {
+bool CDlgInfo::OnCommand(WPARAM wParam, LPARAM lParam) {
     const auto from = reinterpret_cast<HWND>(lParam);
     if (from == nullptr) {
+        // The standard dialog commands (keyboard, or another program asking): OK and cancel.
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(LOWORD(wParam));
+            return true;
+        }
         return false;
     }
     if (from == ok_.hwnd()) {

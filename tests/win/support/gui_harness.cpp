@@ -127,7 +127,11 @@ COLORREF ScreenPixel(POINT screen) {
     return color;
 }
 
-bool CaptureScreenRectToPng(const RECT& screen, const std::filesystem::path& path) {
+bool CaptureScreenRectToPng(const RECT& wanted, const std::filesystem::path& path) {
+    // Only what lies on the screen can be read; a copy reaching past its edge copies nothing.
+    const RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT screen{};
+    IntersectRect(&screen, &wanted, &bounds);
     const int width = screen.right - screen.left;
     const int height = screen.bottom - screen.top;
     if (width <= 0 || height <= 0) {
