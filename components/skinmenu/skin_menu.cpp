@@ -56,8 +56,9 @@ public:
     std::unique_ptr<Bitmap> faces[SKIN_MENU_SKIN_COUNT];
     std::vector<Row> rows;
     HFONT font = nullptr;
-    int hot = -1;
-    int pressed = -1;
+    int hot = -1;      // the row under the pointer
+    int pressed = -1;  // the row the left button went down on
+    bool down = false;
 
     ~Menu() {
         if (font != nullptr) {
@@ -104,7 +105,7 @@ public:
         for (size_t i = 0; i < rows.size(); ++i) {
             const int index = static_cast<int>(i);
             const RECT r{1, 1 + index * rowHeight, client.right - 1, 1 + (index + 1) * rowHeight};
-            const Face face = index == pressed ? kPressed : (index == hot ? kHover : kNormal);
+            const Face face = index == hot ? (down && index == pressed ? kPressed : kHover) : kNormal;
             DrawFace(dc, r, face);
             SetTextColor(dc, face == kNormal ? text : hotText);
             RECT box{r.left + kTextPadding, r.top, r.right - kTextPadding, r.bottom};
@@ -130,10 +131,9 @@ void CloseMenu() {
     }
 }
 
-void SetHot(Menu& menu, int hot, int pressed) {
-    if (menu.hot != hot || menu.pressed != pressed) {
+void SetHot(Menu& menu, int hot) {
+    if (menu.hot != hot) {
         menu.hot = hot;
-        menu.pressed = pressed;
         InvalidateRect(menu.window, nullptr, FALSE);
     }
 }
@@ -157,30 +157,40 @@ LRESULT CALLBACK MenuProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_ERASEBKGND:
             return 1;
-        case WM_MOUSEMOVE: {
-            const int row = menu->RowAt(PointOf(lParam));
-            SetHot(*menu, row, (wParam & MK_LBUTTON) != 0 && row == menu->pressed ? row : -1);
-            if (menu->pressed < 0 && (wParam & MK_LBUTTON) == 0) {
+        case WM_MOUSEMOVE:
+            SetHot(*menu, menu->RowAt(PointOf(lParam)));
+            if (!menu->down) {
                 TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
                 TrackMouseEvent(&track);
             }
             return 0;
-        }
         case WM_MOUSELEAVE:
-            SetHot(*menu, -1, -1);
+            if (!menu->down) {
+                SetHot(*menu, -1);
+            }
             return 0;
-        case WM_LBUTTONDOWN: {
-            const int row = menu->RowAt(PointOf(lParam));
+        case WM_LBUTTONDOWN:
+            menu->down = true;
+            menu->pressed = menu->RowAt(PointOf(lParam));
             SetCapture(window);
-            SetHot(*menu, row, row);
+            SetHot(*menu, menu->pressed);
+            InvalidateRect(window, nullptr, FALSE);
             return 0;
-        }
+        case WM_CAPTURECHANGED:
+            if (menu->down) {
+                menu->down = false;
+                InvalidateRect(window, nullptr, FALSE);
+            }
+            return 0;
         case WM_LBUTTONUP: {
+            const bool wasDown = menu->down;
             const int pressedRow = menu->pressed;
             const int row = menu->RowAt(PointOf(lParam));
+            menu->down = false;
             ReleaseCapture();
-            SetHot(*menu, row, -1);
-            if (row >= 0 && row == pressedRow) {
+            SetHot(*menu, row);
+            InvalidateRect(window, nullptr, FALSE);
+            if (wasDown && row >= 0 && row == pressedRow) {
                 // A choice: released on the row it was pressed on.
                 const HWND owner = menu->owner;
                 const int id = menu->rows[static_cast<size_t>(row)].id;

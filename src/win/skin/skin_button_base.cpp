@@ -54,7 +54,7 @@ bool SkinButtonBase::OnMouseMove(UINT keys, POINT at) {
     if (!inside && hover_) {
         hover_ = false;
         Invalidate();
-        if ((keys & MK_LBUTTON) == 0) {
+        if ((keys & MK_LBUTTON) == 0 && !pressed_) {
             ReleaseCapture();
         }
     } else if (inside && !hover_) {

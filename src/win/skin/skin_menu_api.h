@@ -58,3 +58,11 @@ __declspec(dllexport) BOOL WINAPI DllPreTranslateMessage(MSG* msg);
 #ifdef __cplusplus
 }
 #endif
+
+#ifdef __cplusplus
+/* Resolves one export as its typed pointer (GetProcAddress returns a generic one), or NULL. */
+template <typename Proc>
+Proc SkinMenuExport(HMODULE library, const char* name) {
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+#endif
