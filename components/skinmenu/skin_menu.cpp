@@ -16,7 +16,9 @@ constexpr int kTextPadding = 12;
 constexpr int kMinimumWidth = 140;
 enum Face { kNormal, kHover, kPressed, kDisabled };
 
-HINSTANCE Module() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+HINSTANCE Module() {
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
 
 struct Bitmap {
     HBITMAP handle = nullptr;
@@ -79,7 +81,8 @@ public:
     void DrawFace(HDC dc, const RECT& r, Face face) const {
         const Bitmap* bitmap = faces[face].get();
         if (bitmap == nullptr || bitmap->handle == nullptr) {
-            const COLORREF fill = face == kNormal ? RGB(0x1C, 0x1F, 0x24) : (face == kHover ? 0xD19300 : 0x996A00);
+            const COLORREF fill =
+                face == kNormal ? RGB(0x1C, 0x1F, 0x24) : (face == kHover ? 0xD19300 : 0x996A00);
             HBRUSH brush = CreateSolidBrush(fill);
             FillRect(dc, &r, brush);
             DeleteObject(brush);
@@ -109,7 +112,8 @@ public:
             DrawFace(dc, r, face);
             SetTextColor(dc, face == kNormal ? text : hotText);
             RECT box{r.left + kTextPadding, r.top, r.right - kTextPadding, r.bottom};
-            DrawTextW(dc, rows[i].text.c_str(), -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+            DrawTextW(dc, rows[i].text.c_str(), -1, &box,
+                      DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
         }
         HBRUSH brush = CreateSolidBrush(frame);
         FrameRect(dc, &client, brush);
@@ -260,8 +264,8 @@ extern "C" {
 int WINAPI CreateMenuEx(HWND owner, int itemHeight, int x, int y, COLORREF textColor, COLORREF hotTextColor,
                         COLORREF frameColor, const wchar_t* const skins[SKIN_MENU_SKIN_COUNT],
                         const SkinMenuItem* items, int count) {
-    if (owner == nullptr || !IsWindow(owner) || items == nullptr || count < 1 || count > SKIN_MENU_MAX_ITEMS ||
-        !RegisterMenuClass()) {
+    if (owner == nullptr || !IsWindow(owner) || items == nullptr || count < 1 ||
+        count > SKIN_MENU_MAX_ITEMS || !RegisterMenuClass()) {
         return 0;
     }
     DestroyMenuEx(owner);
@@ -295,8 +299,9 @@ int WINAPI CreateMenuEx(HWND owner, int itemHeight, int x, int y, COLORREF textC
     if (at.y + height > screenBottom) {
         at.y = std::max(0, screenBottom - height);
     }
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"SkinMenu", WS_POPUP, at.x, at.y,
-                                  width, height, GetAncestor(owner, GA_ROOT), nullptr, Module(), nullptr);
+    HWND window =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"SkinMenu", WS_POPUP, at.x, at.y,
+                        width, height, GetAncestor(owner, GA_ROOT), nullptr, Module(), nullptr);
     if (window == nullptr) {
         return 0;
     }

@@ -175,7 +175,8 @@ void DrawProgressWindow(Canvas& c, bool filled) {
     c.Frame(0, 0, c.width(), c.height(), palette::kLine);
     const auto& bar = pw::kBar;
     if (filled) {
-        c.VerticalGradient(bar.left, bar.top, bar.Width(), bar.Height(), palette::kAccentLight, palette::kAccentDark);
+        c.VerticalGradient(bar.left, bar.top, bar.Width(), bar.Height(), palette::kAccentLight,
+                           palette::kAccentDark);
     } else {
         c.Rect(bar.left, bar.top, bar.Width(), bar.Height(), Hex(0x0B0C0E));
         c.Frame(bar.left, bar.top, bar.Width(), bar.Height(), palette::kLine);
@@ -225,9 +226,15 @@ void DrawScrollSkin(Canvas& c, int t) {
 
 void DrawSkinMenuFace(Canvas& c, Look look, bool withSubmenu) {
     switch (look) {
-        case Look::kNormal: c.Fill(palette::kPanel); break;
-        case Look::kHover: c.VerticalGradient(0, 0, c.width(), c.height(), palette::kAccentLight, palette::kAccent); break;
-        case Look::kPressed: c.Fill(palette::kAccentDark); break;
+        case Look::kNormal:
+            c.Fill(palette::kPanel);
+            break;
+        case Look::kHover:
+            c.VerticalGradient(0, 0, c.width(), c.height(), palette::kAccentLight, palette::kAccent);
+            break;
+        case Look::kPressed:
+            c.Fill(palette::kAccentDark);
+            break;
     }
     c.Rect(0, c.height() - 1, c.width(), 1, look == Look::kNormal ? palette::kLine : palette::kAccentDark);
     c.Rect(0, 0, 1, c.height(), palette::kLineBright);

@@ -16,7 +16,9 @@ Canvas::~Canvas() {
     cairo_surface_destroy(surface_);
 }
 
-void Canvas::Fill(Rgb color, double alpha) { Rect(0, 0, width_, height_, color, alpha); }
+void Canvas::Fill(Rgb color, double alpha) {
+    Rect(0, 0, width_, height_, color, alpha);
+}
 
 void Canvas::Rect(double x, double y, double w, double h, Rgb color, double alpha) {
     SetColor(cr_, color, alpha);

@@ -56,6 +56,8 @@ private:
     cairo_t* cr_;
 };
 
-inline void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+inline void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 }  // namespace skingen

@@ -127,19 +127,45 @@ void TraditionalChinese(Canvas& c) {
 
 void DrawFlag(Canvas& c, int language) {
     switch (language) {
-        case 1: China(c); break;
-        case 2: UnitedKingdom(c); break;
-        case 3: Even(c, {Hex(0x0055A4), palette::kWhite, Hex(0xEF4135)}, true); break;
-        case 4: Korea(c); break;
-        case 5: Even(c, {Hex(0x000000), Hex(0xDD0000), Hex(0xFFCE00)}, false); break;
-        case 6: Even(c, {Hex(0x009246), palette::kWhite, Hex(0xCE2B37)}, true); break;
-        case 7: Spain(c); break;
-        case 8: Even(c, {Hex(0xAE1C28), palette::kWhite, Hex(0x21468B)}, false); break;
-        case 9: Portugal(c); break;
-        case 10: Even(c, {palette::kWhite, Hex(0x0039A6), Hex(0xD52B1E)}, false); break;
-        case 11: Even(c, {Hex(0x0057B7), Hex(0xFFD700)}, false); break;
-        case 12: TraditionalChinese(c); break;
-        default: c.Fill(Hex(0x808080)); break;
+        case 1:
+            China(c);
+            break;
+        case 2:
+            UnitedKingdom(c);
+            break;
+        case 3:
+            Even(c, {Hex(0x0055A4), palette::kWhite, Hex(0xEF4135)}, true);
+            break;
+        case 4:
+            Korea(c);
+            break;
+        case 5:
+            Even(c, {Hex(0x000000), Hex(0xDD0000), Hex(0xFFCE00)}, false);
+            break;
+        case 6:
+            Even(c, {Hex(0x009246), palette::kWhite, Hex(0xCE2B37)}, true);
+            break;
+        case 7:
+            Spain(c);
+            break;
+        case 8:
+            Even(c, {Hex(0xAE1C28), palette::kWhite, Hex(0x21468B)}, false);
+            break;
+        case 9:
+            Portugal(c);
+            break;
+        case 10:
+            Even(c, {palette::kWhite, Hex(0x0039A6), Hex(0xD52B1E)}, false);
+            break;
+        case 11:
+            Even(c, {Hex(0x0057B7), Hex(0xFFD700)}, false);
+            break;
+        case 12:
+            TraditionalChinese(c);
+            break;
+        default:
+            c.Fill(Hex(0x808080));
+            break;
     }
     // A hairline edge keeps white flags visible on a white menu.
     c.Frame(0, 0, c.width(), c.height(), Hex(0x000000), 0.35);

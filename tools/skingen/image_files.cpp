@@ -98,7 +98,8 @@ bool WriteIco(const std::vector<cairo_surface_t*>& sizes, const std::filesystem:
                 image.push_back(static_cast<uint8_t>(a));
             }
         }
-        image.resize(image.size() + static_cast<size_t>(maskRow * size), 0);  // alpha decides; mask all opaque
+        image.resize(image.size() + static_cast<size_t>(maskRow * size),
+                     0);  // alpha decides; mask all opaque
         images.push_back(std::move(image));
     }
     std::vector<uint8_t> out;

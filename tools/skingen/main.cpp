@@ -5,9 +5,9 @@
 #include <string>
 
 #include "art.h"
+#include "core/layout/skin_controls_layout.h"
 #include "flags.h"
 #include "image_files.h"
-#include "core/layout/skin_controls_layout.h"
 
 namespace fs = std::filesystem;
 namespace layout = kx90::layout;
@@ -31,9 +31,12 @@ void InfoDialogs(const fs::path& out) {
     };
     // Resource ids: two buttons 1006 / 1008 / 1004, one button 1007 / 1009 / 1005.
     const Face faces[] = {
-        {"info_two_normal.bmp", true, skingen::Look::kNormal},  {"info_two_hover.bmp", true, skingen::Look::kHover},
-        {"info_two_pressed.bmp", true, skingen::Look::kPressed}, {"info_one_normal.bmp", false, skingen::Look::kNormal},
-        {"info_one_hover.bmp", false, skingen::Look::kHover},  {"info_one_pressed.bmp", false, skingen::Look::kPressed},
+        {"info_two_normal.bmp", true, skingen::Look::kNormal},
+        {"info_two_hover.bmp", true, skingen::Look::kHover},
+        {"info_two_pressed.bmp", true, skingen::Look::kPressed},
+        {"info_one_normal.bmp", false, skingen::Look::kNormal},
+        {"info_one_hover.bmp", false, skingen::Look::kHover},
+        {"info_one_pressed.bmp", false, skingen::Look::kPressed},
     };
     for (const Face& f : faces) {
         skingen::Canvas c(layout::info_dialog::kSize.width, layout::info_dialog::kSize.height);
@@ -53,14 +56,16 @@ void Icons(const fs::path& out) {
     for (skingen::Canvas* c : {&s16, &s32, &s48}) {
         skingen::DrawProgramIcon(*c);
     }
-    Check(skingen::WriteIco({s16.surface(), s32.surface(), s48.surface()}, out / "kx90.ico"), out / "kx90.ico");
+    Check(skingen::WriteIco({s16.surface(), s32.surface(), s48.surface()}, out / "kx90.ico"),
+          out / "kx90.ico");
 }
 
 void Popup(const fs::path& out) {
     const auto size = layout::popup_menu::kLanguageMenuSize;
     skingen::Canvas background(size.width, size.height);
     skingen::DrawPopupBackground(background);
-    Check(skingen::WritePng(background.surface(), out / "popup_background.png"), out / "popup_background.png");
+    Check(skingen::WritePng(background.surface(), out / "popup_background.png"),
+          out / "popup_background.png");
     for (int language = 1; language <= 12; ++language) {
         const std::string stem = "flag_" + std::to_string(language);
         skingen::Canvas small(layout::popup_menu::kFlagIcon.width, layout::popup_menu::kFlagIcon.height);
@@ -92,9 +97,12 @@ void InstalledSkins(const fs::path& skins) {
         bool withSubmenu;
     };
     const MenuFace faces[] = {
-        {"MenuNorL.BMP", skingen::Look::kNormal, false},       {"MenuOverL.BMP", skingen::Look::kHover, false},
-        {"MenuDownL.BMP", skingen::Look::kPressed, false},     {"MenuNorHaveSub.BMP", skingen::Look::kNormal, true},
-        {"MenuOverHaveSub.BMP", skingen::Look::kHover, true}, {"MenuDownHaveSub.BMP", skingen::Look::kPressed, true},
+        {"MenuNorL.BMP", skingen::Look::kNormal, false},
+        {"MenuOverL.BMP", skingen::Look::kHover, false},
+        {"MenuDownL.BMP", skingen::Look::kPressed, false},
+        {"MenuNorHaveSub.BMP", skingen::Look::kNormal, true},
+        {"MenuOverHaveSub.BMP", skingen::Look::kHover, true},
+        {"MenuDownHaveSub.BMP", skingen::Look::kPressed, true},
     };
     for (const MenuFace& f : faces) {
         skingen::Canvas c(layout::skin_menu::kItemFace.width, layout::skin_menu::kItemFace.height);

@@ -10,6 +10,8 @@ constexpr int IrrCaptionLeft(int centerX, int characterCount) {
 }
 
 // Top edge of a shaped button's caption.
-constexpr int IrrCaptionTop(int centerY) { return centerY - 6; }
+constexpr int IrrCaptionTop(int centerY) {
+    return centerY - 6;
+}
 
 }  // namespace kx90::skin

@@ -6,7 +6,9 @@
 namespace kx90::skin {
 namespace {
 
-int Clamp(int value, int minimum, int maximum) { return std::max(minimum, std::min(value, maximum)); }
+int Clamp(int value, int minimum, int maximum) {
+    return std::max(minimum, std::min(value, maximum));
+}
 
 // The maximum a range snaps to near the right end and the threshold q + 1 must pass; 0 when the
 // range does not snap.

@@ -17,10 +17,14 @@ namespace info = layout::info_dialog;
 // long message onto a second line that the dialog has no room for, and draw it, as nothing clips.
 constexpr UINT kLineFlags = DT_SINGLELINE | DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
 
-RECT ToRect(const layout::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const layout::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 // The full-screen work area (the screen less the task bar).
-SIZE WorkArea() { return SIZE{GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)}; }
+SIZE WorkArea() {
+    return SIZE{GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+}
 
 std::wstring CountCaption(int seconds) {
     wchar_t text[32];
@@ -70,7 +74,8 @@ bool CDlgInfo::OnCreate() {
 
 void CDlgInfo::MakeButton(CGDIBitmapBtn& button, const RECT& rect, const std::wstring& caption) {
     button.CreateButton(hwnd(), rect);
-    button.SetFaceBitmaps(rect, normal_.bitmap.get(), hover_.bitmap.get(), pressed_.bitmap.get(), normal_.bitmap.get());
+    button.SetFaceBitmaps(rect, normal_.bitmap.get(), hover_.bitmap.get(), pressed_.bitmap.get(),
+                          normal_.bitmap.get());
     button.SetTextColors(kTextColor, 0xFFFFFF, 0xFFFFFF);
     if (!caption.empty()) {
         button.SetText(caption);
@@ -81,8 +86,8 @@ bool CDlgInfo::OnPaint(HDC dc) {
     ui::DrawBitmap(dc, normal_.bitmap.get(), 0, 0);
     ui::UniqueFont font = ui::CreateUiFont(14, 300);
     ui::DrawTextIn(dc, messageText, ToRect(info::kMessage), font.get(), kTextColor, kLineFlags);
-    ui::DrawTextIn(dc, UiIsChinese() ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle), font.get(), kTextColor,
-                   kLineFlags);
+    ui::DrawTextIn(dc, UiIsChinese() ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle), font.get(),
+                   kTextColor, kLineFlags);
     return true;
 }
 

@@ -83,7 +83,8 @@ bool CGDIBitmapBtn::OnPaint(HDC dc) {
 }
 
 void CGDIBitmapBtn::DrawCaption(HDC dc, const RECT& client, COLORREF color) const {
-    constexpr UINT kCaptionFlags = DT_END_ELLIPSIS | DT_NOCLIP | DT_SINGLELINE | DT_WORDBREAK | DT_CENTER;  // 0x8131
+    constexpr UINT kCaptionFlags =
+        DT_END_ELLIPSIS | DT_NOCLIP | DT_SINGLELINE | DT_WORDBREAK | DT_CENTER;  // 0x8131
     ui::UniqueFont font = ui::CreateUiFont(largeFont_ ? 20 : 14, 300);
     RECT box;
     if (customCaptionRect_) {
@@ -99,7 +100,8 @@ void CGDIBitmapBtn::DrawCaption(HDC dc, const RECT& client, COLORREF color) cons
     RECT measure = box;
     {
         ui::Selected selected(dc, font.get());
-        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measure, kCaptionFlags | DT_CALCRECT);
+        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measure,
+                  kCaptionFlags | DT_CALCRECT);
     }
     const int textHeight = measure.bottom - measure.top;
     box.top += (ui::Height(box) - textHeight) / 2;

@@ -30,10 +30,19 @@ public:
     void SetCheckMode(bool checkMode, bool toggleOnClick);
     void SetTextColors(COLORREF normal, COLORREF hover, COLORREF pressed);
     void SetLargeFont(bool large) { largeFont_ = large; }
-    void SetCaptionRect(const RECT& rect) { captionRect_ = rect; customCaptionRect_ = true; }
+    void SetCaptionRect(const RECT& rect) {
+        captionRect_ = rect;
+        customCaptionRect_ = true;
+    }
     void SetHoverEnabled(bool enabled) { hoverEnabled_ = enabled; }
-    void SetUseAlternateNormal(bool use) { useAlternateNormal_ = use; Invalidate(); }
-    void SetUseAlternatePressed(bool use) { useAlternatePressed_ = use; Invalidate(); }
+    void SetUseAlternateNormal(bool use) {
+        useAlternateNormal_ = use;
+        Invalidate();
+    }
+    void SetUseAlternatePressed(bool use) {
+        useAlternatePressed_ = use;
+        Invalidate();
+    }
     // Press and release are posted to the parent as 0x70D (0x201 / 0x202, button window).
     void SetPressReleaseNotify(bool notify) { notifyPressRelease_ = notify; }
     void SetTag(int tag) { tag_ = tag; }

@@ -22,7 +22,8 @@ bool CPngHProgressBar::CreateProgress(const RECT& rect, HWND parent, UINT id) {
     return true;
 }
 
-void CPngHProgressBar::SetImages(int x, int y, int width, int height, HBITMAP backgroundImage, HBITMAP fillImage) {
+void CPngHProgressBar::SetImages(int x, int y, int width, int height, HBITMAP backgroundImage,
+                                 HBITMAP fillImage) {
     const RECT piece{x, y, x + width, y + height};
     background_ = ui::CopyBitmapRect(backgroundImage, piece);
     fill_ = ui::CopyBitmapRect(fillImage, piece);

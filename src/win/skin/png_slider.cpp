@@ -9,7 +9,8 @@
 
 namespace kx90::skin {
 
-bool CPngHSlider::CreateThumb(const std::wstring& imagePath, HWND track, const RECT& travel, bool topAligned) {
+bool CPngHSlider::CreateThumb(const std::wstring& imagePath, HWND track, const RECT& travel,
+                              bool topAligned) {
     image_ = ui::LoadImageFile(imagePath);
     if (image_ != nullptr) {
         width_ = static_cast<int>(image_->GetWidth());
@@ -95,7 +96,8 @@ bool CPngHSlider::OnMouseMove(UINT, POINT at) {
     RECT thumb;
     GetWindowRect(hwnd(), &thumb);
     MapWindowPoints(nullptr, Parent(), reinterpret_cast<POINT*>(&thumb), 2);
-    const int value = SliderValueFromDrag(thumb.left, dx, travel_.left, travel_.right, width_, minimum_, maximum_);
+    const int value =
+        SliderValueFromDrag(thumb.left, dx, travel_.left, travel_.right, width_, minimum_, maximum_);
     SetPos(value);
     PostMessageW(Parent(), msg::kSliderValue, static_cast<WPARAM>(value), 0);
     return true;
@@ -113,8 +115,8 @@ bool CPngHSlider::OnCaptureChanged(HWND) {
     return true;
 }
 
-bool CPngHSliderBar::CreateSlider(const std::wstring& thumbImagePath, int left, int top, int right, int bottom,
-                                  HWND parent, UINT id) {
+bool CPngHSliderBar::CreateSlider(const std::wstring& thumbImagePath, int left, int top, int right,
+                                  int bottom, HWND parent, UINT id) {
     thumbPath_ = thumbImagePath;
     id_ = id;
     CreateArgs args;
@@ -171,8 +173,8 @@ bool CPngHSliderBar::OnLButtonDown(UINT, POINT at) {
         return true;
     }
     MapWindowPoints(hwnd(), Parent(), &at, 1);
-    const int value = SliderValueFromClick(at.x - trackRect_.left, trackRect_.right - trackRect_.left, minimum_,
-                                           maximum_);
+    const int value =
+        SliderValueFromClick(at.x - trackRect_.left, trackRect_.right - trackRect_.left, minimum_, maximum_);
     SetPos(value);
     PostMessageW(Parent(), msg::kSliderValue, static_cast<WPARAM>(value), id_);
     return true;

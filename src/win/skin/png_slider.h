@@ -51,13 +51,15 @@ private:
 
 class CPngHSliderBar : public ui::Window {
 public:
-    bool CreateSlider(const std::wstring& thumbImagePath, int left, int top, int right, int bottom, HWND parent,
-                      UINT id);
+    bool CreateSlider(const std::wstring& thumbImagePath, int left, int top, int right, int bottom,
+                      HWND parent, UINT id);
     // Copies that rectangle of the page picture; the track paints it 1:1.
     void SetBackground(int x, int y, int width, int height, HBITMAP pageImage);
     void SetRange(int minimum, int maximum);
     // The rectangle (page coordinates) that maps a click on the track to a value.
-    void SetTrackRect(int left, int top, int right, int bottom) { trackRect_ = RECT{left, top, right, bottom}; }
+    void SetTrackRect(int left, int top, int right, int bottom) {
+        trackRect_ = RECT{left, top, right, bottom};
+    }
     void SetPos(int value);
     int GetPos() const { return thumb_.GetPos(); }
     void EnableInput(bool enable);

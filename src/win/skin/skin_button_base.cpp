@@ -6,7 +6,9 @@ namespace {
 
 // Hover starts only while one of the program's windows is active, so a button never lights up
 // under a window of another program.
-bool ProgramWindowActive() { return GetActiveWindow() != nullptr; }
+bool ProgramWindowActive() {
+    return GetActiveWindow() != nullptr;
+}
 
 }  // namespace
 

@@ -3,24 +3,25 @@
  * resolves the three exports by name (see the *Proc types). */
 #pragma once
 
-#include <windows.h>
 #include <stdint.h>
+#include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-#define SKIN_MENU_MAX_ITEMS 200     /* room of the caller's item array */
-#define SKIN_MENU_TEXT_LENGTH 40    /* characters of an item text, with the terminating zero */
-#define SKIN_MENU_PLAIN_ITEM 255    /* the kind of every item: a plain row without a submenu */
-#define SKIN_MENU_CHOICE_MESSAGE 0x501 /* MenuChoiceMessage: posted to the owner, wParam 0, lParam = item id */
+#define SKIN_MENU_MAX_ITEMS 200  /* room of the caller's item array */
+#define SKIN_MENU_TEXT_LENGTH 40 /* characters of an item text, with the terminating zero */
+#define SKIN_MENU_PLAIN_ITEM 255 /* the kind of every item: a plain row without a submenu */
+#define SKIN_MENU_CHOICE_MESSAGE \
+    0x501 /* MenuChoiceMessage: posted to the owner, wParam 0, lParam = item id */
 #define SKIN_MENU_SKIN_COUNT 8
 
 /* One row: 4 + 4 + 80 bytes. */
 typedef struct SkinMenuItem {
-    int32_t kind;                          /* SKIN_MENU_PLAIN_ITEM */
-    int32_t id;                            /* reported with SKIN_MENU_CHOICE_MESSAGE */
-    wchar_t text[SKIN_MENU_TEXT_LENGTH];   /* zero-terminated */
+    int32_t kind;                        /* SKIN_MENU_PLAIN_ITEM */
+    int32_t id;                          /* reported with SKIN_MENU_CHOICE_MESSAGE */
+    wchar_t text[SKIN_MENU_TEXT_LENGTH]; /* zero-terminated */
 } SkinMenuItem;
 
 /* Skin pictures, in this order (24-bit BMP files, one row face each, stretched to the row):
@@ -47,10 +48,10 @@ typedef void(WINAPI* DestroyMenuExProc)(HWND owner);
 typedef BOOL(WINAPI* DllPreTranslateMessageProc)(MSG* msg);
 
 #ifdef SKIN_MENU_BUILDING
-__declspec(dllexport) int WINAPI CreateMenuEx(HWND owner, int itemHeight, int x, int y, COLORREF textColor,
-                                              COLORREF hotTextColor, COLORREF frameColor,
-                                              const wchar_t* const skins[SKIN_MENU_SKIN_COUNT],
-                                              const SkinMenuItem* items, int count);
+__declspec(dllexport) int WINAPI
+    CreateMenuEx(HWND owner, int itemHeight, int x, int y, COLORREF textColor, COLORREF hotTextColor,
+                 COLORREF frameColor, const wchar_t* const skins[SKIN_MENU_SKIN_COUNT],
+                 const SkinMenuItem* items, int count);
 __declspec(dllexport) void WINAPI DestroyMenuEx(HWND owner);
 __declspec(dllexport) BOOL WINAPI DllPreTranslateMessage(MSG* msg);
 #endif

@@ -36,7 +36,9 @@ struct Layer {
 
 // GDI leaves pure black where it drew black; black is also the colour key of a popup without a
 // background, so real black becomes the nearest non-key colour.
-uint32_t LiftBlack(uint32_t pixel) { return (pixel & 0x00FFFFFF) == 0 ? (pixel | 0x01) : pixel; }
+uint32_t LiftBlack(uint32_t pixel) {
+    return (pixel & 0x00FFFFFF) == 0 ? (pixel | 0x01) : pixel;
+}
 
 }  // namespace
 
@@ -46,7 +48,9 @@ CWndPopup::CWndPopup()
     ui::EnsureGdiplus();
 }
 
-void CWndPopup::SetBackgroundImage(UINT pngResourceId) { background_ = ui::LoadPngResource(pngResourceId); }
+void CWndPopup::SetBackgroundImage(UINT pngResourceId) {
+    background_ = ui::LoadPngResource(pngResourceId);
+}
 
 bool CWndPopup::CreatePopup(HWND owner, int x, int y, int right, int bottom, UINT message) {
     owner_ = owner;
@@ -139,7 +143,8 @@ void CWndPopup::Render() {
         }
     }
     {
-        Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(back.bits));
+        Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
+                               reinterpret_cast<BYTE*>(back.bits));
         Gdiplus::Graphics graphics(&target);
         DrawImages(graphics);
     }
@@ -154,7 +159,8 @@ void CWndPopup::Render() {
     SIZE size{width, height};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     const DWORD flags = background_ != nullptr ? ULW_ALPHA : ULW_COLORKEY;
-    UpdateLayeredWindow(hwnd(), screen.get(), &origin, &size, back.dc.get(), &zero, RGB(0, 0, 0), &blend, flags);
+    UpdateLayeredWindow(hwnd(), screen.get(), &origin, &size, back.dc.get(), &zero, RGB(0, 0, 0), &blend,
+                        flags);
 }
 
 LRESULT CWndPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -31,7 +31,8 @@ protected:
 };
 
 void DrawIconAt(HDC dc, WORD id, int x, int y) {
-    auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+    auto* icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
     if (icon != nullptr) {
         DrawIconEx(dc, x, y, icon, 16, 16, 0, nullptr, DI_NORMAL);
         DestroyIcon(icon);

@@ -71,7 +71,8 @@ bool RunNestedLoop(const bool& keepRunning, Dialog* filter) {
             return false;
         }
         if (filter != nullptr && filter->hwnd() != nullptr &&
-            (msg.hwnd == filter->hwnd() || IsChild(filter->hwnd(), msg.hwnd)) && filter->PreTranslateMessage(msg)) {
+            (msg.hwnd == filter->hwnd() || IsChild(filter->hwnd(), msg.hwnd)) &&
+            filter->PreTranslateMessage(msg)) {
             continue;
         }
         TranslateMessage(&msg);

@@ -31,8 +31,8 @@ SkinBitmap LoadSkinBitmap(const std::wstring& path) {
 
 SkinBitmap LoadBitmapResource(UINT id) {
     SkinBitmap result;
-    result.bitmap.Reset(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    result.bitmap.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     result.size = BitmapSize(result.bitmap.get());
     return result;
 }

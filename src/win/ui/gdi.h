@@ -43,8 +43,14 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 void DrawTextIn(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF color, UINT flags);
 
 // Rectangle from its four sides and size helpers.
-inline RECT MakeRect(int left, int top, int right, int bottom) { return RECT{left, top, right, bottom}; }
-inline int Width(const RECT& r) { return r.right - r.left; }
-inline int Height(const RECT& r) { return r.bottom - r.top; }
+inline RECT MakeRect(int left, int top, int right, int bottom) {
+    return RECT{left, top, right, bottom};
+}
+inline int Width(const RECT& r) {
+    return r.right - r.left;
+}
+inline int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
 
 }  // namespace kx90::ui

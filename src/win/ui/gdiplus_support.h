@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+// objidl.h (IStream) must follow windows.h and come before gdiplus.h.
 #include <objidl.h>
 // The GDI+ headers use min and max, which NOMINMAX hides.
 #include <algorithm>

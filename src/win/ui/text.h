@@ -7,7 +7,11 @@
 
 namespace kx90::ui {
 
-inline std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-inline std::u16string Utf16(std::wstring_view text) { return std::u16string(text.begin(), text.end()); }
+inline std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+inline std::u16string Utf16(std::wstring_view text) {
+    return std::u16string(text.begin(), text.end());
+}
 
 }  // namespace kx90::ui

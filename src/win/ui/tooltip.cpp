@@ -27,9 +27,9 @@ void Tooltip::SetText(HWND control, const std::wstring& text, bool activate) {
             return InitCommonControlsEx(&init) != FALSE;
         }();
         (void)initialised;
-        tip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr));
+        tip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr));
         if (!tip_) {
             return;
         }

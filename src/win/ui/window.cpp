@@ -7,7 +7,9 @@ namespace {
 constexpr wchar_t kObjectProperty[] = L"KX90.Window";
 constexpr wchar_t kWindowClass[] = L"KX90Window";
 
-bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+bool IsCtlColor(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 
 }  // namespace
 
@@ -37,10 +39,11 @@ Window::~Window() {
 bool Window::Create(const CreateArgs& args) {
     const wchar_t* className = args.className != nullptr ? args.className : ClassName();
     const bool child = (args.style & WS_CHILD) != 0;
-    HWND window = CreateWindowExW(args.exStyle, className, args.text.c_str(), args.style, args.rect.left,
-                                  args.rect.top, args.rect.right - args.rect.left, args.rect.bottom - args.rect.top,
-                                  args.parent, child ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)) : nullptr,
-                                  GetModuleHandleW(nullptr), this);
+    HWND window =
+        CreateWindowExW(args.exStyle, className, args.text.c_str(), args.style, args.rect.left, args.rect.top,
+                        args.rect.right - args.rect.left, args.rect.bottom - args.rect.top, args.parent,
+                        child ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)) : nullptr,
+                        GetModuleHandleW(nullptr), this);
     if (window != nullptr && args.className != nullptr) {
         return Subclass(window);
     }
@@ -147,16 +150,36 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 1;
             }
             break;
-        case WM_TIMER: handled = OnTimer(wParam); break;
-        case WM_MOUSEMOVE: handled = OnMouseMove(keys, at); break;
-        case WM_LBUTTONDOWN: handled = OnLButtonDown(keys, at); break;
-        case WM_LBUTTONUP: handled = OnLButtonUp(keys, at); break;
-        case WM_LBUTTONDBLCLK: handled = OnLButtonDblClk(keys, at); break;
-        case WM_CAPTURECHANGED: handled = OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
-        case WM_KILLFOCUS: handled = OnKillFocus(reinterpret_cast<HWND>(wParam)); break;
-        case WM_COMMAND: handled = OnCommand(wParam, lParam); break;
-        case WM_CLOSE: handled = OnClose(); break;
-        case WM_ACTIVATE: handled = OnActivate(LOWORD(wParam) != WA_INACTIVE); break;
+        case WM_TIMER:
+            handled = OnTimer(wParam);
+            break;
+        case WM_MOUSEMOVE:
+            handled = OnMouseMove(keys, at);
+            break;
+        case WM_LBUTTONDOWN:
+            handled = OnLButtonDown(keys, at);
+            break;
+        case WM_LBUTTONUP:
+            handled = OnLButtonUp(keys, at);
+            break;
+        case WM_LBUTTONDBLCLK:
+            handled = OnLButtonDblClk(keys, at);
+            break;
+        case WM_CAPTURECHANGED:
+            handled = OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+            break;
+        case WM_KILLFOCUS:
+            handled = OnKillFocus(reinterpret_cast<HWND>(wParam));
+            break;
+        case WM_COMMAND:
+            handled = OnCommand(wParam, lParam);
+            break;
+        case WM_CLOSE:
+            handled = OnClose();
+            break;
+        case WM_ACTIVATE:
+            handled = OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            break;
         default:
             if (IsCtlColor(message)) {
                 // Hand the colour request back to the control it is about, as the controls of

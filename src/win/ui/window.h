@@ -20,7 +20,7 @@ public:
         DWORD exStyle = 0;
         DWORD style = WS_CHILD | WS_VISIBLE;
         std::wstring text;
-        RECT rect{};           // parent client coordinates (screen for top-level windows)
+        RECT rect{};            // parent client coordinates (screen for top-level windows)
         HWND parent = nullptr;  // parent, or owner of a popup
         UINT id = 0;
         const wchar_t* className = nullptr;  // nullptr: the program's own window class

@@ -42,10 +42,11 @@ ui::UniqueBitmap TabPage(COLORREF top, COLORREF bottom, COLORREF edge) {
     ui::WindowDc screen(nullptr);
     ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
     ui::Selected selected(dc.get(), page.get());
-    TRIVERTEX v[2] = {{0, 80, static_cast<COLOR16>(GetRValue(top) << 8), static_cast<COLOR16>(GetGValue(top) << 8),
-                       static_cast<COLOR16>(GetBValue(top) << 8), 0},
-                      {kWidth, 112, static_cast<COLOR16>(GetRValue(bottom) << 8),
-                       static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
+    TRIVERTEX v[2] = {
+        {0, 80, static_cast<COLOR16>(GetRValue(top) << 8), static_cast<COLOR16>(GetGValue(top) << 8),
+         static_cast<COLOR16>(GetBValue(top) << 8), 0},
+        {kWidth, 112, static_cast<COLOR16>(GetRValue(bottom) << 8),
+         static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
     GRADIENT_RECT band{0, 1};
     GradientFill(dc.get(), v, 2, &band, 1, GRADIENT_FILL_RECT_V);
     ui::UniqueBrush pen(CreateSolidBrush(edge));
@@ -82,7 +83,8 @@ TEST(ControlsGallery, ScreenshotOfEveryControlFamily) {
     // Shaped tabs: one checked.
     ui::UniqueBitmap tabNormal = TabPage(RGB(0x22, 0x26, 0x2C), RGB(0x18, 0x1B, 0x1F), RGB(0x3D, 0x43, 0x4D));
     ui::UniqueBitmap tabHover = TabPage(RGB(0x30, 0x36, 0x3F), RGB(0x22, 0x26, 0x2C), RGB(0x00, 0x93, 0xD1));
-    ui::UniqueBitmap tabChecked = TabPage(RGB(0x4F, 0xC3, 0xF2), RGB(0x00, 0x93, 0xD1), RGB(0x4F, 0xC3, 0xF2));
+    ui::UniqueBitmap tabChecked =
+        TabPage(RGB(0x4F, 0xC3, 0xF2), RGB(0x00, 0x93, 0xD1), RGB(0x4F, 0xC3, 0xF2));
     skin::CIrrButton tabs[3];
     const wchar_t* tabTexts[3] = {L"Performance", L"Lighting", L"Macros"};
     for (int i = 0; i < 3; ++i) {
@@ -105,8 +107,8 @@ TEST(ControlsGallery, ScreenshotOfEveryControlFamily) {
     swatches[4].SetSelected(true);
 
     // Skinned edit over a darker field of the page.
-    ui::UniqueBitmap field = MakePage(kWidth, kHeight, RGB(0x0B, 0x0C, 0x0E), RGB(0x2E, 0x33, 0x3B),
-                                      {RECT{20, 170, 200, 190}});
+    ui::UniqueBitmap field =
+        MakePage(kWidth, kHeight, RGB(0x0B, 0x0C, 0x0E), RGB(0x2E, 0x33, 0x3B), {RECT{20, 170, 200, 190}});
     Canvas fieldFrame;
     ui::Window::CreateArgs frameArgs;
     frameArgs.rect = RECT{20, 170, 200, 190};
@@ -120,14 +122,18 @@ TEST(ControlsGallery, ScreenshotOfEveryControlFamily) {
     SetWindowTextW(edit.hwnd(), L"Repeat: 3 times");
 
     // Slider over a groove of the page, and the progress bar at 60 %.
-    ui::UniqueBitmap groove = MakePage(kWidth, kHeight, kPageColor, RGB(0x2E, 0x33, 0x3B), {RECT{20, 215, 220, 217}});
+    ui::UniqueBitmap groove =
+        MakePage(kWidth, kHeight, kPageColor, RGB(0x2E, 0x33, 0x3B), {RECT{20, 215, 220, 217}});
     skin::CPngHSliderBar slider;
-    ASSERT_TRUE(slider.CreateSlider((SkinDir() / "skins" / "Slider.png").wstring(), 20, 210, 220, 222, host.hwnd(), 1));
+    ASSERT_TRUE(slider.CreateSlider((SkinDir() / "skins" / "Slider.png").wstring(), 20, 210, 220, 222,
+                                    host.hwnd(), 1));
     slider.SetBackground(20, 210, 200, 12, groove.get());
     slider.SetRange(1, 10);
     slider.SetPos(7);
-    const auto back = ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Normal.png").wstring());
-    const auto fill = ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Over.png").wstring());
+    const auto back =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Normal.png").wstring());
+    const auto fill =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Over.png").wstring());
     skin::CPngHProgressBar progress;
     ASSERT_TRUE(progress.CreateProgress(RECT{20, 240, 280, 249}, host.hwnd(), 777));
     progress.SetImages(35, 47, 260, 9, back.bitmap.get(), fill.bitmap.get());

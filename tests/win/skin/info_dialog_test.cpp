@@ -91,7 +91,9 @@ TEST(InfoDialog, ChineseCaptionsFollowTheInterfaceLanguage) {
     {
         DialogAnswerer answer(kInfoDialogTitle, L"\u53D6\u6D88", IDCANCEL, std::chrono::seconds(5),
                               ScreenshotDir() / "info_question_zh.png");
-        EXPECT_EQ(skin::ShowInfoDialog(L"\u786E\u5B9A\u8981\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\u5417\uFF1F", true), 2);
+        EXPECT_EQ(
+            skin::ShowInfoDialog(L"\u786E\u5B9A\u8981\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\u5417\uFF1F", true),
+            2);
         EXPECT_TRUE(answer.Answered());
     }
     DialogAnswerer answer(kInfoDialogTitle, L"\u786E\u5B9A (5s)", IDOK, std::chrono::seconds(4),

@@ -98,7 +98,8 @@ TEST_F(PopupMenuTest, PressOnOneItemAndReleaseOnAnotherSendsNothing) {
     POINT at = ItemPoint(*menu, 5);
     ScreenToClient(popup_, &at);
     SendMessageW(popup_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    EXPECT_EQ(menu->HotItem(), -1) << "the release clears it (the next move may light the row under the pointer)";
+    EXPECT_EQ(menu->HotItem(), -1)
+        << "the release clears it (the next move may light the row under the pointer)";
     PumpFor(std::chrono::milliseconds(50));
     EXPECT_TRUE(owner_.Of(kItemMessage).empty());
     EXPECT_TRUE(owner_.Of(msg::kPopupClosed).empty());

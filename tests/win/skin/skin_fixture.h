@@ -1,5 +1,5 @@
-// A host window for the skinned-control tests (header only, shared by the skin tests): it records what the controls send it and paints a
-// dark page; plus plain full-page pictures and the folder of the drawn skins.
+// A host window for the skinned-control tests (header only, shared by the skin tests): it records what the
+// controls send it and paints a dark page; plus plain full-page pictures and the folder of the drawn skins.
 #pragma once
 
 #include <windows.h>
@@ -43,13 +43,13 @@ private:
 
 // A full-page picture of one colour, with a one-pixel edge of another round each rectangle, so
 // faces cut from it look like buttons.
-ui::UniqueBitmap MakePage(int width, int height, COLORREF fill, COLORREF edge, const std::vector<RECT>& rects);
+ui::UniqueBitmap MakePage(int width, int height, COLORREF fill, COLORREF edge,
+                          const std::vector<RECT>& rects);
 
 // build/windows/skin: what skingen drew for this build (next to the test's own folder).
 std::filesystem::path SkinDir();
 
 // Definitions.
-
 
 inline bool HostWindow::Open(int x, int y, int width, int height, const wchar_t* title) {
     CreateArgs args;
@@ -92,7 +92,8 @@ inline bool HostWindow::OnEraseBackground(HDC dc) {
     return true;
 }
 
-inline ui::UniqueBitmap MakePage(int width, int height, COLORREF fill, COLORREF edge, const std::vector<RECT>& rects) {
+inline ui::UniqueBitmap MakePage(int width, int height, COLORREF fill, COLORREF edge,
+                                 const std::vector<RECT>& rects) {
     ui::WindowDc screen(nullptr);
     ui::UniqueBitmap page(CreateCompatibleBitmap(screen.get(), width, height));
     ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));

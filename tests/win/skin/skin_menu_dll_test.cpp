@@ -29,9 +29,9 @@ protected:
             const std::wstring text = L"Game group " + std::to_wstring(i + 1);
             text.copy(items_[i].text, SKIN_MENU_TEXT_LENGTH - 1);
         }
-        const wchar_t* names[SKIN_MENU_SKIN_COUNT] = {L"MenuNorL.BMP",       L"MenuOverL.BMP",       L"MenuDownL.BMP",
-                                                      L"MenuNorL.BMP",       L"MenuNorHaveSub.BMP", L"MenuOverHaveSub.BMP",
-                                                      L"MenuDownHaveSub.BMP", L"MenuNorHaveSub.BMP"};
+        const wchar_t* names[SKIN_MENU_SKIN_COUNT] = {
+            L"MenuNorL.BMP",       L"MenuOverL.BMP",       L"MenuDownL.BMP",       L"MenuNorL.BMP",
+            L"MenuNorHaveSub.BMP", L"MenuOverHaveSub.BMP", L"MenuDownHaveSub.BMP", L"MenuNorHaveSub.BMP"};
         for (int i = 0; i < SKIN_MENU_SKIN_COUNT; ++i) {
             paths_[i] = (SkinDir() / "skins" / "Menu" / names[i]).wstring();
             skins_[i] = paths_[i].c_str();
@@ -45,11 +45,14 @@ protected:
     }
 
     HWND Open() {
-        EXPECT_EQ(create_(owner_.hwnd(), kRowHeight, 21, 41, 0x676153, 0xFFFFFF, 0xB98C15, skins_, items_, 21), 1);
+        EXPECT_EQ(
+            create_(owner_.hwnd(), kRowHeight, 21, 41, 0x676153, 0xFFFFFF, 0xB98C15, skins_, items_, 21), 1);
         PumpFor(std::chrono::milliseconds(30));
         return FindWindowW(L"KX90SkinMenu", nullptr);
     }
-    POINT Row(HWND list, int index) const { return ScreenPointOf(list, POINT{40, 1 + index * kRowHeight + 12}); }
+    POINT Row(HWND list, int index) const {
+        return ScreenPointOf(list, POINT{40, 1 + index * kRowHeight + 12});
+    }
     static bool Gone(HWND list) {
         return PumpUntil([&] { return !IsWindow(list); }, std::chrono::seconds(3));
     }
@@ -74,8 +77,9 @@ TEST_F(SkinMenuDllTest, ReportsTheChosenIdAndCloses) {
     EXPECT_EQ(rc.bottom - rc.top, 21 * kRowHeight + 2);
 
     MoveMouseTo(Row(list, 2));
-    EXPECT_TRUE(CaptureScreenRectToPng(RECT{rc.left - 10, rc.top - 10, rc.right + 10, rc.top + 10 * kRowHeight},
-                                       ScreenshotDir() / "skinmenu_group_list.png"));
+    EXPECT_TRUE(
+        CaptureScreenRectToPng(RECT{rc.left - 10, rc.top - 10, rc.right + 10, rc.top + 10 * kRowHeight},
+                               ScreenshotDir() / "skinmenu_group_list.png"));
     PressAt(Row(list, 2));
     ReleaseAt(Row(list, 2));
     ASSERT_TRUE(Gone(list));

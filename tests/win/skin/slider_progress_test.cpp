@@ -24,8 +24,8 @@ protected:
         ASSERT_TRUE(host_.Open(60, 60, 300, 120));
         page_ = MakePage(300, 120, kPageColor, RGB(0x2E, 0x33, 0x3B), {RECT{20, 45, 130, 47}});
         const std::wstring thumb = (SkinDir() / "skins" / "Slider.png").wstring();
-        ASSERT_TRUE(slider_.CreateSlider(thumb, kTrack.left, kTrack.top, kTrack.right, kTrack.bottom, host_.hwnd(),
-                                         kSliderId));
+        ASSERT_TRUE(slider_.CreateSlider(thumb, kTrack.left, kTrack.top, kTrack.right, kTrack.bottom,
+                                         host_.hwnd(), kSliderId));
         slider_.SetBackground(kTrack.left, kTrack.top, ui::Width(kTrack), ui::Height(kTrack), page_.get());
         slider_.SetTrackRect(kTrack.left, kTrack.top, kTrack.right, kTrack.bottom);
         ASSERT_EQ(slider_.Thumb().ImageSize().cx, 10) << "the thumb picture drawn for this build";
@@ -89,7 +89,8 @@ TEST_F(SliderTest, DraggingPastEitherEndKeepsPostingTheEndValue) {
     SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 40, 5));
     EXPECT_EQ(Values(), (std::vector<WPARAM>{10, 10}));
     EXPECT_EQ(ThumbLeft(), 100);
-    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, static_cast<LPARAM>(MAKELPARAM(static_cast<WORD>(-400), 5)));
+    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON,
+                 static_cast<LPARAM>(MAKELPARAM(static_cast<WORD>(-400), 5)));
     SendMessageW(thumb, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(Values(), std::vector<WPARAM>{1});
     EXPECT_EQ(ThumbLeft(), 0);
@@ -98,8 +99,10 @@ TEST_F(SliderTest, DraggingPastEitherEndKeepsPostingTheEndValue) {
 TEST(ProgressBar, ReadOnlyIgnoresTheMouseAndAnInteractiveBarReportsTheDragEnd) {
     HostWindow host;
     ASSERT_TRUE(host.Open(60, 60, 330, 90));
-    const auto background = ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Normal.png").wstring());
-    const auto fill = ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Over.png").wstring());
+    const auto background =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Normal.png").wstring());
+    const auto fill =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Over.png").wstring());
     ASSERT_EQ(background.size.cx, 330) << "PNG through LoadSkinBitmap";
     CPngHProgressBar bar;
     ASSERT_TRUE(bar.CreateProgress(RECT{35, 47, 295, 56}, host.hwnd(), 777));
@@ -107,7 +110,8 @@ TEST(ProgressBar, ReadOnlyIgnoresTheMouseAndAnInteractiveBarReportsTheDragEnd) {
     bar.SetRange(0, 100);
     bar.SetPos(40);
     PumpFor(std::chrono::milliseconds(20));
-    EXPECT_NE(WindowPixel(bar.hwnd(), POINT{50, 4}), WindowPixel(bar.hwnd(), POINT{200, 4})) << "filled to 40 %";
+    EXPECT_NE(WindowPixel(bar.hwnd(), POINT{50, 4}), WindowPixel(bar.hwnd(), POINT{200, 4}))
+        << "filled to 40 %";
 
     bar.SetReadOnly(true);
     SendMessageW(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 4));

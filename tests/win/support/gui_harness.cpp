@@ -16,7 +16,9 @@ void PumpPending() {
     }
 }
 
-LPARAM PointParam(POINT p) { return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y)); }
+LPARAM PointParam(POINT p) {
+    return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y));
+}
 
 // Reads a window's text without sending it WM_GETTEXT: the answering thread must never wait on the
 // test thread, which may be blocked waiting for the answer.
@@ -85,7 +87,8 @@ void RouteMouse(UINT message, POINT screen, UINT keys) {
     PumpPending();
 }
 
-bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw, const std::filesystem::path& path) {
+bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw,
+                 const std::filesystem::path& path) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -111,9 +114,15 @@ bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw, co
 
 }  // namespace
 
-void MoveMouseTo(POINT screen, UINT keys) { RouteMouse(WM_MOUSEMOVE, screen, keys); }
-void PressAt(POINT screen) { RouteMouse(WM_LBUTTONDOWN, screen, MK_LBUTTON); }
-void ReleaseAt(POINT screen) { RouteMouse(WM_LBUTTONUP, screen, 0); }
+void MoveMouseTo(POINT screen, UINT keys) {
+    RouteMouse(WM_MOUSEMOVE, screen, keys);
+}
+void PressAt(POINT screen) {
+    RouteMouse(WM_LBUTTONDOWN, screen, MK_LBUTTON);
+}
+void ReleaseAt(POINT screen) {
+    RouteMouse(WM_LBUTTONUP, screen, 0);
+}
 
 POINT ScreenPointOf(HWND window, POINT client) {
     ClientToScreen(window, &client);
@@ -143,7 +152,8 @@ bool CaptureScreenRectToPng(const RECT& wanted, const std::filesystem::path& pat
         width, height,
         [&](HDC memory) {
             HDC source = GetDC(nullptr);
-            const bool copied = BitBlt(memory, 0, 0, width, height, source, screen.left, screen.top, SRCCOPY) != FALSE;
+            const bool copied =
+                BitBlt(memory, 0, 0, width, height, source, screen.left, screen.top, SRCCOPY) != FALSE;
             ReleaseDC(nullptr, source);
             return copied;
         },
