@@ -63,9 +63,10 @@ bool CWndPopup::CreatePopup(HWND owner, int x, int y, int right, int bottom, UIN
     args.rect = RECT{x, y, right, bottom};
     args.parent = owner;
     if (!Create(args)) {
-        delete this;  // no window, so no final message will come
+        delete this;  // the window never came to be, so nothing else will delete the popup
         return false;
     }
+    ownsItself_ = true;
     return true;
 }
 

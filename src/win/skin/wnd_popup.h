@@ -44,7 +44,11 @@ protected:
     bool OnLButtonUp(UINT keys, POINT at) override;
     bool OnActivate(bool active) override;
     bool OnClose() override;
-    void OnFinalMessage() override { delete this; }
+    void OnFinalMessage() override {
+        if (ownsItself_) {
+            delete this;
+        }
+    }
 
 private:
     void DrawBackground(HDC dc, void* bits, int width, int height);
@@ -57,6 +61,7 @@ private:
     HWND owner_ = nullptr;
     bool tracking_ = false;
     bool buttonDown_ = false;
+    bool ownsItself_ = false;  // from a successful CreatePopup on
 };
 
 }  // namespace kx90::skin

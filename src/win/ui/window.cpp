@@ -97,7 +97,7 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return Dispatch(self, window, message, wParam, lParam);
+    return Dispatch(self, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,17 +105,16 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return Dispatch(self, window, message, wParam, lParam);
+    return Dispatch(self, message, wParam, lParam);
 }
 
-LRESULT Window::Dispatch(Window* self, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Window::Dispatch(Window* self, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         const LRESULT result = self->DefaultProc(message, wParam, lParam);
         self->Detach();
         self->OnFinalMessage();
         return result;
     }
-    (void)window;
     return self->HandleMessage(message, wParam, lParam);
 }
 

@@ -71,7 +71,7 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT Dispatch(Window* self, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Dispatch(Window* self, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND window);
     void Detach();
 
