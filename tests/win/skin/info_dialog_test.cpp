@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/support/ui_language_scope.h"
+#include "../../core/support/ui_language_scope.h"
 #include "skin/skin_fixture.h"
 #include "win/platform/notifier_win32.h"
 #include "win/skin/dlg_info.h"
