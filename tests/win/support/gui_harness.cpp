@@ -16,7 +16,9 @@ void PumpPending() {
     }
 }
 
-LPARAM PointParam(POINT p) { return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y)); }
+LPARAM PointParam(POINT p) {
+    return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y));
+}
 
 // Reads a window's text without sending it WM_GETTEXT: the answering thread must never wait on the
 // test thread, which may be blocked waiting for the answer.
@@ -64,7 +66,99 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM param) {
     return TRUE;
 }
 
+RECT WindowRectOf(HWND window) {
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    return rc;
+}
+
+void RouteMouse(UINT message, POINT screen, UINT keys) {
+    SetCursorPos(screen.x, screen.y);
+    HWND target = GetCapture();
+    if (target == nullptr) {
+        target = WindowFromPoint(screen);
+    }
+    if (target == nullptr) {
+        return;
+    }
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    SendMessageW(target, message, keys, PointParam(client));
+    PumpPending();
+}
+
+bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw,
+                 const std::filesystem::path& path) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    const bool drawn = draw(memory);
+    GdiFlush();
+    std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits),
+                                 static_cast<const uint32_t*>(bits) + static_cast<size_t>(width) * height);
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return drawn && WritePng(path, width, height, pixels);
+}
+
 }  // namespace
+
+void MoveMouseTo(POINT screen, UINT keys) {
+    RouteMouse(WM_MOUSEMOVE, screen, keys);
+}
+void PressAt(POINT screen) {
+    RouteMouse(WM_LBUTTONDOWN, screen, MK_LBUTTON);
+}
+void ReleaseAt(POINT screen) {
+    RouteMouse(WM_LBUTTONUP, screen, 0);
+}
+
+POINT ScreenPointOf(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return client;
+}
+
+COLORREF ScreenPixel(POINT screen) {
+    HDC dc = GetDC(nullptr);
+    const COLORREF color = GetPixel(dc, screen.x, screen.y);
+    ReleaseDC(nullptr, dc);
+    return color;
+}
+
+bool CaptureScreenRectToPng(const RECT& wanted, const std::filesystem::path& path) {
+    // Only what lies on the screen can be read; a copy reaching past its edge copies nothing.
+    const RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT screen{};
+    IntersectRect(&screen, &wanted, &bounds);
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(path.parent_path(), ignored);
+    return WritePixels(
+        width, height,
+        [&](HDC memory) {
+            HDC source = GetDC(nullptr);
+            const bool copied =
+                BitBlt(memory, 0, 0, width, height, source, screen.left, screen.top, SRCCOPY) != FALSE;
+            ReleaseDC(nullptr, source);
+            return copied;
+        },
+        path);
+}
 
 bool PumpUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -110,8 +204,12 @@ HWND FindOwnTopLevelWindow(const std::wstring& title) {
 }
 
 DialogAnswerer::DialogAnswerer(std::wstring title, std::wstring buttonText, int commandId,
-                               std::chrono::milliseconds timeout)
-    : title_(std::move(title)), buttonText_(std::move(buttonText)), commandId_(commandId), timeout_(timeout) {
+                               std::chrono::milliseconds timeout, std::filesystem::path screenshot)
+    : title_(std::move(title)),
+      buttonText_(std::move(buttonText)),
+      commandId_(commandId),
+      timeout_(timeout),
+      screenshot_(std::move(screenshot)) {
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -143,6 +241,10 @@ void DialogAnswerer::Run() {
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
     while (std::chrono::steady_clock::now() < deadline) {
         if (HWND dialog = FindOwnTopLevelWindow(title_)) {
+            if (!screenshot_.empty()) {
+                Sleep(300);  // let the dialog paint itself in its own loop
+                CaptureScreenRectToPng(WindowRectOf(dialog), screenshot_);
+            }
             ChildSearch search{&buttonText_};
             EnumChildWindows(dialog, VisitChild, reinterpret_cast<LPARAM>(&search));
             seenTexts_ = search.seen;
@@ -170,33 +272,17 @@ bool CaptureWindowToPng(HWND window, const std::filesystem::path& path) {
     if (width <= 0 || height <= 0) {
         return false;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-
     // Let pending paints land first, then copy from the window's own surface (works while covered).
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    HDC source = GetWindowDC(window);
-    const bool copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
-    ReleaseDC(window, source);
-    GdiFlush();
-
-    std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits),
-                                 static_cast<const uint32_t*>(bits) + static_cast<size_t>(width) * height);
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return copied && WritePng(path, width, height, pixels);
+    return WritePixels(
+        width, height,
+        [&](HDC memory) {
+            HDC source = GetWindowDC(window);
+            const bool copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
+            ReleaseDC(window, source);
+            return copied;
+        },
+        path);
 }
 
 std::filesystem::path ScreenshotDir() {

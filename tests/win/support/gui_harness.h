@@ -38,8 +38,10 @@ HWND FindOwnTopLevelWindow(const std::wstring& title);
 // text is buttonText, or, when there is no such button, posts WM_COMMAND with commandId.
 class DialogAnswerer {
 public:
+    // screenshot: when not empty, the dialog is captured to this PNG file before it is answered.
     DialogAnswerer(std::wstring title, std::wstring buttonText, int commandId = IDOK,
-                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10),
+                   std::filesystem::path screenshot = {});
     ~DialogAnswerer();  // joins the thread
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -56,11 +58,28 @@ private:
     std::wstring buttonText_;
     int commandId_;
     std::chrono::milliseconds timeout_;
+    std::filesystem::path screenshot_;
     std::atomic<bool> answered_{false};
     std::atomic<bool> finished_{false};
     std::wstring seenTexts_;
     std::thread thread_;
 };
+
+// Mouse input as the system routes it: the message goes to the window holding the capture, else
+// to the window under the point, in that window's client coordinates; the cursor moves there too.
+// keys: the MK_ flags the message carries.
+void MoveMouseTo(POINT screen, UINT keys = 0);
+void PressAt(POINT screen);
+void ReleaseAt(POINT screen);
+
+// A point of a window's client area in screen coordinates.
+POINT ScreenPointOf(HWND window, POINT client);
+
+// What the screen shows at a point (layered windows included), as COLORREF.
+COLORREF ScreenPixel(POINT screen);
+
+// Captures a rectangle of the screen (layered popups, several windows at once) into a PNG file.
+bool CaptureScreenRectToPng(const RECT& screen, const std::filesystem::path& path);
 
 // Captures what the window shows (with its frame when it has one) into a 24-bit PNG file.
 bool CaptureWindowToPng(HWND window, const std::filesystem::path& path);

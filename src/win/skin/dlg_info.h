@@ -1,0 +1,57 @@
+// CDlgInfo: the program's own message box (330 x 160, one line of text, OK or OK and Cancel, a
+// close button), with a count-down variant in the bottom-right corner that closes itself.
+#pragma once
+
+#include <string>
+
+#include "win/skin/gdi_bitmap_btn.h"
+#include "win/ui/dialog.h"
+#include "win/ui/gdi.h"
+
+namespace kx90::skin {
+
+inline constexpr wchar_t kInfoDialogTitle[] = L"NorviKX90InfoDlg";
+
+class CDlgInfo : public ui::Dialog {
+public:
+    static constexpr COLORREF kTextColor = 0x676153;
+
+    std::wstring messageText;
+    bool twoButtons = false;
+    bool countdown = false;
+
+    HWND OkButton() const { return ok_.hwnd(); }
+    HWND CancelButton() const { return cancel_.hwnd(); }
+    HWND CloseButton() const { return close_.hwnd(); }
+
+protected:
+    bool CreateDialogWindow(HWND owner) override;
+    bool OnCreate() override;
+    bool OnPaint(HDC dc) override;
+    bool OnEraseBackground(HDC) override { return true; }
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnClose() override;
+    bool OnLButtonDown(UINT keys, POINT at) override;
+
+private:
+    void MakeButton(CGDIBitmapBtn& button, const RECT& rect, const std::wstring& caption);
+    void ShowCount();
+
+    ui::SkinBitmap normal_;
+    ui::SkinBitmap hover_;
+    ui::SkinBitmap pressed_;
+    CGDIBitmapBtn ok_;
+    CGDIBitmapBtn cancel_;
+    CGDIBitmapBtn close_;
+    int counter_ = 0;
+};
+
+// Shows the info dialog modally over owner (the active window when null): 1 for OK, 2 for Cancel,
+// the close button or closing.
+int ShowInfoDialog(const std::wstring& text, bool twoButtons, HWND owner = nullptr);
+
+// The count-down variant (device arrival and removal notices): 1 for OK, 2 when it runs out.
+int ShowCountdownInfoDialog(const std::wstring& text, HWND owner = nullptr);
+
+}  // namespace kx90::skin

@@ -1,0 +1,184 @@
+// CIrrButton: shape, faces, caption and the press notification.
+#include "win/skin/irr_button.h"
+
+#include "core/skin/button_math.h"
+#include "win/ui/gdi.h"
+
+namespace kx90::skin {
+
+void CIrrButton::LoadFaceResources(UINT normalId, UINT checkedId, UINT hoverId, UINT disabledId) {
+    const UINT ids[kFaceCount] = {normalId, checkedId, hoverId, disabledId};
+    for (int i = 0; i < kFaceCount; ++i) {
+        owned_[i] = std::move(ui::LoadBitmapResource(ids[i]).bitmap);
+        pages_[i] = owned_[i].get();
+    }
+}
+
+void CIrrButton::SetFacePages(HBITMAP normal, HBITMAP checked, HBITMAP hover, HBITMAP disabled) {
+    const HBITMAP pages[kFaceCount] = {normal, checked, hover, disabled};
+    for (int i = 0; i < kFaceCount; ++i) {
+        owned_[i].Reset();
+        pages_[i] = pages[i];
+    }
+    if (hwnd() != nullptr) {
+        Invalidate();
+    }
+}
+
+bool CIrrButton::CreateShaped(const std::wstring& text, DWORD style, HRGN region, HWND parent, UINT id) {
+    if (region == nullptr) {
+        return false;
+    }
+    region_.Reset(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(region_.get(), region, nullptr, RGN_COPY);
+    GetRgnBox(region_.get(), &bounds_);
+    centre_ = POINT{(bounds_.left + bounds_.right) / 2, (bounds_.top + bounds_.bottom) / 2};
+    OffsetRgn(region_.get(), -bounds_.left, -bounds_.top);
+    caption_ = text;
+
+    CreateArgs args;
+    args.style = style | WS_CHILD;
+    args.rect = bounds_;
+    args.parent = parent;
+    args.id = id;
+    args.text = text;
+    if (!Create(args)) {
+        return false;
+    }
+    // The window keeps its own copy of the region: the system owns what SetWindowRgn is given.
+    HRGN windowRegion = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(windowRegion, region_.get(), nullptr, RGN_COPY);
+    SetWindowRgn(hwnd(), windowRegion, TRUE);
+    return true;
+}
+
+bool CIrrButton::HitTest(POINT client) const {
+    RECT box{0, 0, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top};
+    return PtInRect(&box, client) && PtInRegion(region_.get(), client.x, client.y);
+}
+
+void CIrrButton::SetCheck(bool checked) {
+    if (checked_ != checked) {
+        checked_ = checked;
+        Invalidate();
+    }
+    if (hover_) {
+        hover_ = false;
+        if (GetCapture() == hwnd()) {
+            ReleaseCapture();
+        }
+        Invalidate();
+    }
+}
+
+CIrrButton::Look CIrrButton::CurrentLook() const {
+    if (checkMode_) {
+        if (checked_) {
+            return {pages_[kChecked], kCheckedText};
+        }
+    } else {
+        if (!IsWindowEnabled(hwnd())) {
+            return {pages_[kDisabled], kNormalText};
+        }
+        if (pressed_) {
+            return {pages_[kChecked], kCheckedText};
+        }
+    }
+    if (hover_) {
+        return {pages_[kHover], kHoverText};
+    }
+    return {pages_[kNormal], kNormalText};
+}
+
+LRESULT CIrrButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    tooltip_.Relay(hwnd(), message, wParam, lParam);
+    if (message == WM_NCHITTEST) {
+        POINT at = ui::PointFromLParam(lParam);
+        ScreenToClient(hwnd(), &at);
+        return HitTest(at) ? HTCLIENT : HTTRANSPARENT;
+    }
+    if (message == WM_ENABLE) {
+        Invalidate();
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+bool CIrrButton::OnPaint(HDC dc) {
+    const int width = bounds_.right - bounds_.left;
+    const int height = bounds_.bottom - bounds_.top;
+    const Look look = CurrentLook();
+    ui::OffscreenSurface surface(dc, width, height);
+    // The face is the piece of the full-page picture under the button; the window region clips it.
+    ui::DrawBitmapPart(surface.dc(), look.page, 0, 0, bounds_);
+    if (!caption_.empty()) {
+        ui::UniqueFont font = ui::CreateUiFont(14, 300);
+        ui::Selected selected(surface.dc(), font.get());
+        SetBkMode(surface.dc(), TRANSPARENT);
+        SetTextColor(surface.dc(), look.textColor);
+        const int x = IrrCaptionLeft(centre_.x, static_cast<int>(caption_.size())) - bounds_.left;
+        const int y = IrrCaptionTop(centre_.y) - bounds_.top;
+        TextOutW(surface.dc(), x, y, caption_.c_str(), static_cast<int>(caption_.size()));
+    }
+    BitBlt(dc, 0, 0, width, height, surface.dc(), 0, 0, SRCCOPY);
+    return true;
+}
+
+void CIrrButton::TrackHover(POINT at) {
+    const bool inside = HitTest(at);
+    if (inside) {
+        if (GetCapture() != hwnd()) {
+            SetCapture(hwnd());
+        }
+    } else if (GetCapture() == hwnd()) {
+        ReleaseCapture();
+    }
+    if (inside != hover_) {
+        hover_ = inside;
+        Invalidate();
+        UpdateWindow(hwnd());
+    }
+}
+
+bool CIrrButton::OnMouseMove(UINT, POINT at) {
+    TrackHover(at);
+    return true;
+}
+
+bool CIrrButton::OnLButtonDown(UINT, POINT at) {
+    if (!HitTest(at)) {
+        return true;
+    }
+    pressed_ = true;
+    Invalidate();
+    // Parents act on the press itself, not on a click.
+    PostMessageW(Parent(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(hwnd()));
+    return true;
+}
+
+bool CIrrButton::OnLButtonDblClk(UINT, POINT at) {
+    // The second press of a double click is a plain press: shown, never reported.
+    if (HitTest(at)) {
+        pressed_ = true;
+        Invalidate();
+    }
+    return true;
+}
+
+bool CIrrButton::OnLButtonUp(UINT, POINT at) {
+    if (pressed_) {
+        pressed_ = false;
+        Invalidate();
+    }
+    TrackHover(at);
+    return true;
+}
+
+bool CIrrButton::OnCaptureChanged(HWND) {
+    if (hover_) {
+        hover_ = false;
+        Invalidate();
+    }
+    return true;
+}
+
+}  // namespace kx90::skin

@@ -1,0 +1,69 @@
+// CIrrButton: a button of any shape (a window region) whose faces are taken from full-page
+// pictures at the button's own position in the page.
+#pragma once
+
+#include <string>
+
+#include "win/ui/handles.h"
+#include "win/ui/tooltip.h"
+#include "win/ui/window.h"
+
+namespace kx90::skin {
+
+class CIrrButton : public ui::Window {
+public:
+    static constexpr COLORREF kNormalText = 0xC8BDBD;
+    static constexpr COLORREF kHoverText = 0xFFFFFF;
+    static constexpr COLORREF kCheckedText = 0x051D26;
+
+    // Loads the four full-page faces from the program's bitmap resources.
+    void LoadFaceResources(UINT normalId, UINT checkedId, UINT hoverId, UINT disabledId);
+    // Uses full-page faces owned by the caller (the page's skin pictures).
+    void SetFacePages(HBITMAP normal, HBITMAP checked, HBITMAP hover, HBITMAP disabled);
+
+    // Copies the region (parent coordinates), takes its bounding box as the window rectangle and
+    // its centre as the caption centre, and creates the button with the region as window region.
+    bool CreateShaped(const std::wstring& text, DWORD style, HRGN region, HWND parent, UINT id);
+
+    void SetCheck(bool checked);
+    bool GetCheck() const { return checked_; }
+    void SetCheckMode(bool checkMode) { checkMode_ = checkMode; }
+    void SetTooltipText(const std::wstring& text, bool activate) { tooltip_.SetText(hwnd(), text, activate); }
+    bool IsHover() const { return hover_; }
+    // Whether a point in the button's client coordinates lies on the shape.
+    bool HitTest(POINT client) const;
+
+    struct Look {
+        HBITMAP page;
+        COLORREF textColor;
+    };
+    Look CurrentLook() const;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaint(HDC dc) override;
+    bool OnEraseBackground(HDC) override { return true; }
+    bool OnMouseMove(UINT keys, POINT at) override;
+    bool OnLButtonDown(UINT keys, POINT at) override;
+    bool OnLButtonUp(UINT keys, POINT at) override;
+    bool OnLButtonDblClk(UINT keys, POINT at) override;
+    bool OnCaptureChanged(HWND) override;
+
+private:
+    enum Face { kNormal, kChecked, kHover, kDisabled, kFaceCount };
+    void TrackHover(POINT at);
+
+    ui::UniqueBitmap owned_[kFaceCount];
+    HBITMAP pages_[kFaceCount] = {};
+    ui::UniqueRegion region_;  // at the button's origin
+    RECT bounds_{};            // parent coordinates
+    POINT centre_{};           // parent coordinates
+    std::wstring caption_;
+    bool checkMode_ = false;
+    bool checked_ = false;
+    bool hover_ = false;
+    bool pressed_ = false;
+    ui::Tooltip tooltip_;
+};
+
+}  // namespace kx90::skin

@@ -1,0 +1,197 @@
+// The image buttons over real windows: faces and caption colours by state, toggling, hover hand-
+// over between neighbours, press/release reports, shaped hit testing and swatch frames.
+#include <gtest/gtest.h>
+
+#include "skin/skin_fixture.h"
+#include "win/app/messages.h"
+#include "win/skin/color_btn.h"
+#include "win/skin/gdi_bitmap_btn.h"
+#include "win/skin/irr_button.h"
+
+namespace kx90::test {
+namespace {
+
+using skin::CColorBtn;
+using skin::CGDIBitmapBtn;
+using skin::CIrrButton;
+
+constexpr COLORREF kNormalFace = RGB(0x24, 0x28, 0x2E);
+constexpr COLORREF kHoverFace = RGB(0x30, 0x36, 0x3F);
+constexpr COLORREF kPressedFace = RGB(0x00, 0x93, 0xD1);
+constexpr COLORREF kDisabledFace = RGB(0x1A, 0x1B, 0x1D);
+constexpr COLORREF kEdge = RGB(0x3D, 0x43, 0x4D);
+constexpr RECT kFirst{20, 20, 120, 52};
+constexpr RECT kSecond{120, 20, 220, 52};  // touching the first: the pointer crosses straight over
+
+class ImageButtonsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host_.Open(60, 60, 420, 200));
+        const std::vector<RECT> rects = {kFirst, kSecond};
+        normal_ = MakePage(420, 200, kNormalFace, kEdge, rects);
+        hover_ = MakePage(420, 200, kHoverFace, RGB(0x00, 0x93, 0xD1), rects);
+        pressed_ = MakePage(420, 200, kPressedFace, RGB(0x4F, 0xC3, 0xF2), rects);
+        disabled_ = MakePage(420, 200, kDisabledFace, kEdge, rects);
+        for (auto* entry : {&first_, &second_}) {
+            const RECT& r = entry == &first_ ? kFirst : kSecond;
+            ASSERT_TRUE(entry->CreateButton(host_.hwnd(), r));
+            entry->SetFaceBitmaps(r, normal_.get(), hover_.get(), pressed_.get(), disabled_.get());
+        }
+        first_.SetText(L"Apply");
+        second_.SetText(L"Cancel");
+        PumpFor(std::chrono::milliseconds(30));
+    }
+
+    // A point inside a button, in screen coordinates.
+    POINT On(const CGDIBitmapBtn& button, int x = 50, int y = 6) const {
+        return ScreenPointOf(button.hwnd(), POINT{x, y});
+    }
+    COLORREF FaceOf(const CGDIBitmapBtn& button) const { return WindowPixel(button.hwnd(), POINT{50, 4}); }
+
+    HostWindow host_;
+    ui::UniqueBitmap normal_, hover_, pressed_, disabled_;
+    CGDIBitmapBtn first_, second_;
+};
+
+TEST_F(ImageButtonsTest, FaceAndCaptionColourFollowTheState) {
+    EXPECT_EQ(FaceOf(first_), kNormalFace);
+    EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kNormalText);
+
+    MoveMouseTo(On(first_));
+    EXPECT_TRUE(first_.IsHover());
+    EXPECT_EQ(FaceOf(first_), kHoverFace);
+    EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kHoverText);
+
+    PressAt(On(first_));
+    EXPECT_EQ(FaceOf(first_), kPressedFace);
+    EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kPressedText);
+    ReleaseAt(On(first_));
+    const auto clicks = host_.Of(WM_COMMAND);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(HIWORD(clicks[0].wParam), BN_CLICKED);
+    EXPECT_EQ(clicks[0].lParam, reinterpret_cast<LPARAM>(first_.hwnd()));
+
+    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    EnableWindow(second_.hwnd(), FALSE);
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(FaceOf(second_), kDisabledFace);
+    EXPECT_EQ(second_.CurrentLook().textColor, CGDIBitmapBtn::kDisabledText);
+}
+
+TEST_F(ImageButtonsTest, PressReleasedOutsideIsNoClick) {
+    PressAt(On(first_));
+    ReleaseAt(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    EXPECT_TRUE(host_.Of(WM_COMMAND).empty());
+    EXPECT_EQ(FaceOf(first_), kNormalFace);
+}
+
+TEST_F(ImageButtonsTest, ToggleInCheckModeKeepsThePressedFaceAfterThePointerLeaves) {
+    first_.SetCheckMode(true, true);
+    MoveMouseTo(On(first_));
+    PressAt(On(first_));
+    ReleaseAt(On(first_));
+    EXPECT_TRUE(first_.GetCheck());
+    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    EXPECT_FALSE(first_.IsHover());
+    EXPECT_EQ(FaceOf(first_), kPressedFace);
+
+    MoveMouseTo(On(first_));
+    PressAt(On(first_));
+    ReleaseAt(On(first_));
+    EXPECT_FALSE(first_.GetCheck()) << "every press flips it";
+    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    EXPECT_EQ(FaceOf(first_), kNormalFace);
+}
+
+TEST_F(ImageButtonsTest, HoverIsHandedToTheNeighbourWithoutBothLit) {
+    MoveMouseTo(On(first_, 90));
+    EXPECT_TRUE(first_.IsHover());
+    // The first button holds the capture, so it sees the move onto its neighbour and lets go.
+    MoveMouseTo(On(second_, 5));
+    EXPECT_FALSE(first_.IsHover());
+    EXPECT_FALSE(first_.IsHover() && second_.IsHover());
+    MoveMouseTo(On(second_, 8));
+    EXPECT_TRUE(second_.IsHover());
+    EXPECT_FALSE(first_.IsHover());
+    EXPECT_EQ(FaceOf(first_), kNormalFace);
+    EXPECT_EQ(FaceOf(second_), kHoverFace);
+}
+
+TEST_F(ImageButtonsTest, ReportsPressReleaseAndMovesInParentCoordinates) {
+    first_.SetPressReleaseNotify(true);
+    host_.Record(WM_MOUSEMOVE);
+    MoveMouseTo(On(first_, 10, 7));
+    PressAt(On(first_, 10, 7));
+    ReleaseAt(On(first_, 10, 7));
+    PumpFor(std::chrono::milliseconds(30));
+
+    const auto reports = host_.Of(msg::kMouseButtonCapture);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].wParam, static_cast<WPARAM>(WM_LBUTTONDOWN));
+    EXPECT_EQ(reports[1].wParam, static_cast<WPARAM>(WM_LBUTTONUP));
+    EXPECT_EQ(reports[0].lParam, reinterpret_cast<LPARAM>(first_.hwnd()));
+    const auto moves = host_.Of(WM_MOUSEMOVE);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(LOWORD(moves.front().lParam), kFirst.left + 10);
+    EXPECT_EQ(HIWORD(moves.front().lParam), kFirst.top + 7);
+}
+
+TEST(IrrButton, HitsOnlyInsideItsRegion) {
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 400, 160));
+    // A tab-like quadrilateral with a slanted right edge.
+    const POINT outline[4] = {{30, 40}, {189, 40}, {210, 76}, {30, 76}};
+    ui::UniqueRegion region(CreatePolygonRgn(outline, 4, WINDING));
+    ui::UniqueBitmap normal = MakePage(400, 160, RGB(0x1C, 0x1F, 0x24), RGB(0, 0, 0), {});
+    ui::UniqueBitmap checked = MakePage(400, 160, RGB(0x00, 0x93, 0xD1), RGB(0, 0, 0), {});
+    ui::UniqueBitmap hover = MakePage(400, 160, RGB(0x30, 0x36, 0x3F), RGB(0, 0, 0), {});
+    CIrrButton button;
+    button.SetFacePages(normal.get(), checked.get(), hover.get(), normal.get());
+    ASSERT_TRUE(button.CreateShaped(L"Lighting", WS_VISIBLE, region.get(), host.hwnd(), 0));
+
+    // (205, 42) lies in the bounding box but right of the slanted edge.
+    EXPECT_FALSE(button.HitTest(POINT{205 - 30, 42 - 40}));
+    ClickAt(button.hwnd(), POINT{205 - 30, 42 - 40});
+    EXPECT_TRUE(host.Of(WM_COMMAND).empty());
+
+    ClickAt(button.hwnd(), POINT{100 - 30, 60 - 40});
+    PumpFor(std::chrono::milliseconds(20));
+    const auto presses = host.Of(WM_COMMAND);
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0].wParam, 0u);
+    EXPECT_EQ(presses[0].lParam, reinterpret_cast<LPARAM>(button.hwnd()));
+
+    // A double click's second press is shown but not reported.
+    SendMessageW(button.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(70, 20));
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
+}
+
+TEST(ColorBtn, FrameShowsSelectionPressAndHover) {
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 200, 100));
+    CColorBtn swatch;
+    ASSERT_TRUE(swatch.CreateButton(host.hwnd(), RECT{20, 20, 44, 44}));
+    swatch.SetColor(RGB(0x20, 0xA0, 0x40));
+    PumpFor(std::chrono::milliseconds(20));
+    const POINT inside = ScreenPointOf(swatch.hwnd(), POINT{12, 12});
+    auto edge = [&] { return WindowPixel(swatch.hwnd(), POINT{0, 12}); };
+
+    EXPECT_EQ(edge(), RGB(0x20, 0xA0, 0x40)) << "no frame by default";
+    EXPECT_EQ(WindowPixel(swatch.hwnd(), POINT{12, 12}), RGB(0x20, 0xA0, 0x40));
+    swatch.SetFrame(true);
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(edge(), CColorBtn::kPlainFrame);
+    MoveMouseTo(inside);
+    EXPECT_EQ(edge(), CColorBtn::kHoverFrame);
+    PressAt(inside);
+    EXPECT_EQ(edge(), CColorBtn::kPressedFrame);
+    ReleaseAt(inside);
+    EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
+    swatch.SetSelected(true);
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(edge(), CColorBtn::kSelectedFrame) << "selection outranks hover";
+}
+
+}  // namespace
+}  // namespace kx90::test

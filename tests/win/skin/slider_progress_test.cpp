@@ -1,0 +1,137 @@
+// The slider and the progress bar over real windows: track clicks, thumb drags, positioning from
+// SetPos, and the read-only progress bar.
+#include <gtest/gtest.h>
+
+#include "skin/skin_fixture.h"
+#include "win/app/messages.h"
+#include "win/skin/png_progress_bar.h"
+#include "win/skin/png_slider.h"
+#include "win/ui/gdi.h"
+
+namespace kx90::test {
+namespace {
+
+using skin::CPngHProgressBar;
+using skin::CPngHSliderBar;
+
+constexpr UINT kSliderId = 0xA00;
+// Track at (20, 40)-(130, 52) of the page: 110 pixels, the thumb 10 wide, so 100 pixels of travel.
+constexpr RECT kTrack{20, 40, 130, 52};
+
+class SliderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host_.Open(60, 60, 300, 120));
+        page_ = MakePage(300, 120, kPageColor, RGB(0x2E, 0x33, 0x3B), {RECT{20, 45, 130, 47}});
+        const std::wstring thumb = (SkinDir() / "skins" / "Slider.png").wstring();
+        ASSERT_TRUE(slider_.CreateSlider(thumb, kTrack.left, kTrack.top, kTrack.right, kTrack.bottom,
+                                         host_.hwnd(), kSliderId));
+        slider_.SetBackground(kTrack.left, kTrack.top, ui::Width(kTrack), ui::Height(kTrack), page_.get());
+        slider_.SetTrackRect(kTrack.left, kTrack.top, kTrack.right, kTrack.bottom);
+        ASSERT_EQ(slider_.Thumb().ImageSize().cx, 10) << "the thumb picture drawn for this build";
+    }
+
+    int ThumbLeft() {
+        RECT rc;
+        GetWindowRect(slider_.Thumb().hwnd(), &rc);
+        MapWindowPoints(nullptr, slider_.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+        return rc.left;
+    }
+    std::vector<WPARAM> Values() {
+        PumpFor(std::chrono::milliseconds(20));
+        std::vector<WPARAM> values;
+        for (const auto& r : host_.Of(msg::kSliderValue)) {
+            EXPECT_EQ(r.lParam, static_cast<LPARAM>(kSliderId));
+            values.push_back(r.wParam);
+        }
+        host_.Clear();
+        return values;
+    }
+
+    HostWindow host_;
+    ui::UniqueBitmap page_;
+    CPngHSliderBar slider_;
+};
+
+TEST_F(SliderTest, TrackClicksSnapNearTheRightEndOfShortRanges) {
+    slider_.SetRange(1, 5);
+    // d is measured from the track rectangle's left edge in page coordinates.
+    ClickAt(slider_.hwnd(), POINT{104, 6});  // 1 + 416 / 110 = 4, but q + 1 = 4.78 > 4.75
+    EXPECT_EQ(Values(), std::vector<WPARAM>{5});
+    EXPECT_EQ(ThumbLeft(), 100);
+    ClickAt(slider_.hwnd(), POINT{103, 6});  // q + 1 = 4.745 stays below
+    EXPECT_EQ(Values(), std::vector<WPARAM>{4});
+    ClickAt(slider_.hwnd(), POINT{10, 6});  // 1 + 40 / 110
+    EXPECT_EQ(Values(), std::vector<WPARAM>{1});
+    EXPECT_EQ(ThumbLeft(), 0);
+
+    slider_.EnableInput(false);
+    ClickAt(slider_.hwnd(), POINT{100, 6});
+    EXPECT_TRUE(Values().empty()) << "input disabled";
+}
+
+TEST_F(SliderTest, SetPosZeroOnOneToTenSitsAtTheLeftEnd) {
+    slider_.SetRange(1, 10);
+    slider_.SetPos(10);
+    EXPECT_EQ(ThumbLeft(), 100);
+    slider_.SetPos(0);
+    EXPECT_EQ(slider_.GetPos(), 1);
+    EXPECT_EQ(ThumbLeft(), 0);
+    EXPECT_TRUE(Values().empty()) << "SetPos reports nothing";
+}
+
+TEST_F(SliderTest, DraggingPastEitherEndKeepsPostingTheEndValue) {
+    slider_.SetRange(1, 10);
+    slider_.SetPos(5);
+    HWND thumb = slider_.Thumb().hwnd();
+    SendMessageW(thumb, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 300, 5));
+    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 40, 5));
+    EXPECT_EQ(Values(), (std::vector<WPARAM>{10, 10}));
+    EXPECT_EQ(ThumbLeft(), 100);
+    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON,
+                 static_cast<LPARAM>(MAKELPARAM(static_cast<WORD>(-400), 5)));
+    SendMessageW(thumb, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Values(), std::vector<WPARAM>{1});
+    EXPECT_EQ(ThumbLeft(), 0);
+}
+
+TEST(ProgressBar, ReadOnlyIgnoresTheMouseAndAnInteractiveBarReportsTheDragEnd) {
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 330, 90));
+    const auto background =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Normal.png").wstring());
+    const auto fill =
+        ui::LoadSkinBitmap((SkinDir() / "skins" / "ProgressBar" / "Progress_Over.png").wstring());
+    ASSERT_EQ(background.size.cx, 330) << "PNG through LoadSkinBitmap";
+    CPngHProgressBar bar;
+    ASSERT_TRUE(bar.CreateProgress(RECT{35, 47, 295, 56}, host.hwnd(), 777));
+    bar.SetImages(35, 47, 260, 9, background.bitmap.get(), fill.bitmap.get());
+    bar.SetRange(0, 100);
+    bar.SetPos(40);
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_NE(WindowPixel(bar.hwnd(), POINT{50, 4}), WindowPixel(bar.hwnd(), POINT{200, 4}))
+        << "filled to 40 %";
+
+    bar.SetReadOnly(true);
+    SendMessageW(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 4));
+    SendMessageW(bar.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(230, 4));
+    SendMessageW(bar.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(230, 4));
+    PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(bar.GetPos(), 40);
+    EXPECT_TRUE(host.Of(msg::kProgressBarValue).empty());
+
+    bar.SetReadOnly(false);
+    SendMessageW(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(130, 4));
+    SendMessageW(bar.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 4));
+    PumpFor(std::chrono::milliseconds(20));
+    const auto reports = host.Of(msg::kProgressBarValue);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].wParam, 50u);
+    EXPECT_EQ(reports[0].lParam, 777);
+    bar.SetPos(150);
+    EXPECT_EQ(bar.GetPos(), 0) << "a value outside the range becomes the minimum";
+}
+
+}  // namespace
+}  // namespace kx90::test

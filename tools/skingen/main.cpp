@@ -1,0 +1,137 @@
+// skingen OUTPUT_FOLDER: draws every picture the program loads. Resource pictures go to the
+// folder itself (the .rc file takes them from there); installed skins go to OUTPUT_FOLDER/skins.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "art.h"
+#include "core/layout/skin_controls_layout.h"
+#include "flags.h"
+#include "image_files.h"
+
+namespace fs = std::filesystem;
+namespace layout = kx90::layout;
+
+namespace {
+
+bool ok = true;
+
+void Check(bool written, const fs::path& path) {
+    if (!written) {
+        std::fprintf(stderr, "skingen: cannot write %s\n", path.c_str());
+        ok = false;
+    }
+}
+
+void InfoDialogs(const fs::path& out) {
+    struct Face {
+        const char* name;
+        bool twoButtons;
+        skingen::Look look;
+    };
+    // Resource ids: two buttons 1006 / 1008 / 1004, one button 1007 / 1009 / 1005.
+    const Face faces[] = {
+        {"info_two_normal.bmp", true, skingen::Look::kNormal},
+        {"info_two_hover.bmp", true, skingen::Look::kHover},
+        {"info_two_pressed.bmp", true, skingen::Look::kPressed},
+        {"info_one_normal.bmp", false, skingen::Look::kNormal},
+        {"info_one_hover.bmp", false, skingen::Look::kHover},
+        {"info_one_pressed.bmp", false, skingen::Look::kPressed},
+    };
+    for (const Face& f : faces) {
+        skingen::Canvas c(layout::info_dialog::kSize.width, layout::info_dialog::kSize.height);
+        skingen::DrawInfoDialog(c, f.twoButtons, f.look);
+        Check(skingen::WriteBmp24(c.surface(), out / f.name), out / f.name);
+    }
+}
+
+void Icons(const fs::path& out) {
+    skingen::Canvas config(16, 16), exit(16, 16);
+    skingen::DrawConfigIcon(config);
+    skingen::DrawExitIcon(exit);
+    Check(skingen::WriteIco({config.surface()}, out / "tray_config.ico"), out / "tray_config.ico");
+    Check(skingen::WriteIco({exit.surface()}, out / "tray_exit.ico"), out / "tray_exit.ico");
+
+    skingen::Canvas s16(16, 16), s32(32, 32), s48(48, 48);
+    for (skingen::Canvas* c : {&s16, &s32, &s48}) {
+        skingen::DrawProgramIcon(*c);
+    }
+    Check(skingen::WriteIco({s16.surface(), s32.surface(), s48.surface()}, out / "kx90.ico"),
+          out / "kx90.ico");
+}
+
+void Popup(const fs::path& out) {
+    const auto size = layout::popup_menu::kLanguageMenuSize;
+    skingen::Canvas background(size.width, size.height);
+    skingen::DrawPopupBackground(background);
+    Check(skingen::WritePng(background.surface(), out / "popup_background.png"),
+          out / "popup_background.png");
+    for (int language = 1; language <= 12; ++language) {
+        const std::string stem = "flag_" + std::to_string(language);
+        skingen::Canvas small(layout::popup_menu::kFlagIcon.width, layout::popup_menu::kFlagIcon.height);
+        skingen::DrawFlag(small, language);
+        Check(skingen::WritePng(small.surface(), out / (stem + ".png")), out / (stem + ".png"));
+        skingen::Canvas large(layout::popup_menu::kFlagBitmap.width, layout::popup_menu::kFlagBitmap.height);
+        skingen::DrawFlag(large, language);
+        Check(skingen::WriteBmp24(large.surface(), out / (stem + ".bmp")), out / (stem + ".bmp"));
+    }
+}
+
+void InstalledSkins(const fs::path& skins) {
+    fs::create_directories(skins / "ProgressBar");
+    fs::create_directories(skins / "Menu");
+    skingen::Canvas thumb(layout::slider::kThumb.width, layout::slider::kThumb.height);
+    skingen::DrawSliderThumb(thumb);
+    Check(skingen::WritePng(thumb.surface(), skins / "Slider.png"), skins / "Slider.png");
+
+    for (bool filled : {false, true}) {
+        skingen::Canvas c(layout::progress_window::kSize.width, layout::progress_window::kSize.height);
+        skingen::DrawProgressWindow(c, filled);
+        const fs::path path = skins / "ProgressBar" / (filled ? "Progress_Over.png" : "Progress_Normal.png");
+        Check(skingen::WritePng(c.surface(), path), path);
+    }
+
+    struct MenuFace {
+        const char* name;
+        skingen::Look look;
+        bool withSubmenu;
+    };
+    const MenuFace faces[] = {
+        {"MenuNorL.BMP", skingen::Look::kNormal, false},
+        {"MenuOverL.BMP", skingen::Look::kHover, false},
+        {"MenuDownL.BMP", skingen::Look::kPressed, false},
+        {"MenuNorHaveSub.BMP", skingen::Look::kNormal, true},
+        {"MenuOverHaveSub.BMP", skingen::Look::kHover, true},
+        {"MenuDownHaveSub.BMP", skingen::Look::kPressed, true},
+    };
+    for (const MenuFace& f : faces) {
+        skingen::Canvas c(layout::skin_menu::kItemFace.width, layout::skin_menu::kItemFace.height);
+        skingen::DrawSkinMenuFace(c, f.look, f.withSubmenu);
+        Check(skingen::WriteBmp24(c.surface(), skins / "Menu" / f.name), skins / "Menu" / f.name);
+    }
+}
+
+void ScrollSkin(const fs::path& out) {
+    const int t = layout::scroll_skin::kTile;
+    skingen::Canvas c(9 * t, 3 * t);
+    skingen::DrawScrollSkin(c, t);
+    Check(skingen::WriteBmp24(c.surface(), out / "scroll_skin.bmp"), out / "scroll_skin.bmp");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: skingen OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const fs::path out = argv[1];
+    std::error_code error;
+    fs::create_directories(out, error);
+    InfoDialogs(out);
+    Icons(out);
+    Popup(out);
+    ScrollSkin(out);
+    InstalledSkins(out / "skins");
+    return ok ? 0 : 1;
+}
