@@ -1,0 +1,48 @@
+// CDlgProgress: the small modal window shown while the profile writer sends a profile to the
+// mouse. It follows 0x42B progress messages and closes itself half a second after 100 %.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "win/ui/dialog.h"
+
+namespace kx90 {
+
+// 0x42B: progress of a profile write (wParam = percentage 0..100).
+inline constexpr UINT kProgressMessage = 0x42B;
+// The window text that identifies the progress window; it is never shown.
+inline constexpr wchar_t kProgressWindowText[] = L"NorviKX90ProcessDlg";
+
+class CDlgProgress : public ui::Dialog {
+public:
+    explicit CDlgProgress(std::wstring installDir);
+
+    // Shows the window modally over owner and returns when it closes (after 100 %, on Close()
+    // or through the system menu).
+    int RunModal(HWND owner);
+    // Closes the window if it is up (the main window does this when a write fails, so the user is
+    // never left with a window only the system menu can close).
+    void Close();
+    // The window while it is shown, else null. Read from the writer thread.
+    HWND Handle() const { return handle_.load(); }
+    int Position() const;
+
+protected:
+    bool CreateDialogWindow(HWND owner) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool PreTranslateMessage(MSG& msg) override;
+
+private:
+    std::wstring installDir_;
+    std::atomic<HWND> handle_{nullptr};
+    int position_ = 0;
+};
+
+// Starts InstallDir\FWUpdate\FlashTool.exe with "1" (Chinese interface) or "0", then posts
+// WM_CLOSE to the main window so the flasher has the mouse to itself. Always true.
+bool LaunchFlashTool(const std::wstring& installDir, HWND mainWindow);
+
+}  // namespace kx90
