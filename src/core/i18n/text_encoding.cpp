@@ -143,17 +143,17 @@ void AppendUtf8AsUtf16(std::string_view bytes, std::u16string& out) {
             continue;
         }
         const int more = ContinuationCount(lead);
-        bool good = more > 0 && i + static_cast<size_t>(more) <= bytes.size();
-        uint32_t value = lead & (0x3F >> more);
-        for (int k = 0; good && k < more; ++k) {
-            const auto next = static_cast<uint8_t>(bytes[i + static_cast<size_t>(k)]);
-            good = (next & 0x80) != 0;
-            value = (value << 6) | (next & 0x3F);
+        const bool good = more > 0;
+        uint32_t value = good ? lead & (0x3Fu >> more) : 0;
+        // A broken sequence is one "?" from its lead byte up to the first byte that does not continue it.
+        size_t k = 0;
+        while (more > 0 && k < static_cast<size_t>(more) && i + k < bytes.size() &&
+               (static_cast<uint8_t>(bytes[i + k]) & 0x80) != 0) {
+            value = (value << 6) | (static_cast<uint8_t>(bytes[i + k]) & 0x3F);
+            ++k;
         }
-        if (good) {
-            i += static_cast<size_t>(more);
-        }
-        if (!good || !AppendCodePoint(value, out)) {
+        i += k;
+        if (!good || k != static_cast<size_t>(more) || !AppendCodePoint(value, out)) {
             out.push_back(u'?');
         }
     }

@@ -13,7 +13,7 @@ namespace kx90 {
 bool LooksLikeUtf8(std::string_view bytes);
 
 // Appends the UTF-16 form of UTF-8 bytes. A malformed or cut-off sequence becomes one "?" and
-// decoding goes on after its lead byte; code points above U+FFFF become surrogate pairs, and values
+// decoding goes on at the first byte that does not continue it; code points above U+FFFF become surrogate pairs, and values
 // that no UTF-16 text can hold (above U+10FFFF, or surrogates themselves) become "?".
 void AppendUtf8AsUtf16(std::string_view bytes, std::u16string& out);
 
