@@ -3,6 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace kx90 {
 namespace {
@@ -134,29 +139,67 @@ bool AppendCodePoint(uint32_t codePoint, std::u16string& out) {
 }
 
 void AppendUtf8AsUtf16(std::string_view bytes, std::u16string& out) {
-    out.reserve(out.size() + bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<uint8_t>(bytes[i++]);
+    // Never more units than bytes: write into room made up front, then trim.
+    const size_t base = out.size();
+    out.resize(base + bytes.size());
+    char16_t* const begin = out.data() + base;
+    char16_t* to = begin;
+    const auto* in = reinterpret_cast<const uint8_t*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        // Runs of ASCII, sixteen or eight bytes at a time.
+#ifdef __SSE2__
+        while (end - in >= 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+            if (_mm_movemask_epi8(chunk) != 0) {
+                break;
+            }
+            const __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(chunk, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(chunk, zero));
+            in += 16;
+            to += 16;
+        }
+#endif
+        while (end - in >= 8) {
+            uint64_t word;
+            std::memcpy(&word, in, 8);
+            if ((word & 0x8080808080808080ull) != 0) {
+                break;
+            }
+            for (int k = 0; k < 8; ++k) {
+                to[k] = in[k];
+            }
+            in += 8;
+            to += 8;
+        }
+        if (in == end) {
+            break;
+        }
+        const uint8_t lead = *in++;
         if (lead < 0x80) {
-            out.push_back(lead);
+            *to++ = lead;
             continue;
         }
         const int more = ContinuationCount(lead);
-        const bool good = more > 0;
-        uint32_t value = good ? lead & (0x3Fu >> more) : 0;
+        uint32_t value = more > 0 ? lead & (0x3Fu >> more) : 0;
         // A broken sequence is one "?" from its lead byte up to the first byte that does not continue it.
-        size_t k = 0;
-        while (more > 0 && k < static_cast<size_t>(more) && i + k < bytes.size() &&
-               (static_cast<uint8_t>(bytes[i + k]) & 0x80) != 0) {
-            value = (value << 6) | (static_cast<uint8_t>(bytes[i + k]) & 0x3F);
+        int k = 0;
+        while (k < more && in < end && (*in & 0x80) != 0) {
+            value = (value << 6) | (*in++ & 0x3F);
             ++k;
         }
-        i += k;
-        if (!good || k != static_cast<size_t>(more) || !AppendCodePoint(value, out)) {
-            out.push_back(u'?');
+        if (more <= 0 || k != more || value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+            *to++ = u'?';
+        } else if (value < 0x10000) {
+            *to++ = static_cast<char16_t>(value);
+        } else {
+            value -= 0x10000;  // four bytes in, two units out
+            *to++ = static_cast<char16_t>(0xD800 + (value >> 10));
+            *to++ = static_cast<char16_t>(0xDC00 + (value & 0x3FF));
         }
     }
+    out.resize(base + static_cast<size_t>(to - begin));
 }
 
 void AppendUtf32AsUtf16(std::string_view bytes, bool bigEndian, std::u16string& out) {

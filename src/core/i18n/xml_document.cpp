@@ -48,6 +48,7 @@ void CXmlDocument::Parse() {
     index_.Append();  // entry 0: the document
     open_.clear();
     openByName_.clear();
+    byNameActive_ = false;
     errorNoted_ = false;
     bool illFormed = false;
 
@@ -59,7 +60,7 @@ void CXmlDocument::Parse() {
         if (node.kind == XmlNodeKind::kError || node.unterminated) {
             illFormed = true;
             NoteError(node);
-            MarkIllFormed(open_.empty() ? 0 : open_.back(), kElementIllFormed);
+            MarkIllFormed(open_.empty() ? 0 : open_.back().element, kElementIllFormed);
         } else if (node.kind == XmlNodeKind::kElement) {
             OpenElement(node);
         } else if (node.kind == XmlNodeKind::kEndTag) {
@@ -68,7 +69,7 @@ void CXmlDocument::Parse() {
     }
     // Elements still open at the end are closed there.
     if (!open_.empty()) {
-        const uint32_t innermost = open_.back();
+        const uint32_t innermost = open_.back().element;
         std::u16string message = u"Element '";
         message.append(ElementName(innermost));
         message.append(u"' at offset ");
@@ -76,7 +77,7 @@ void CXmlDocument::Parse() {
         message.append(u" not ended");
         NoteError(message);
         while (!open_.empty()) {
-            EndElement(open_.back(), text.size(), 0, false);
+            EndElement(open_.back().element, text.size(), 0, false);
         }
     }
 
@@ -98,7 +99,7 @@ void CXmlDocument::Parse() {
 }
 
 void CXmlDocument::OpenElement(const XmlNode& node) {
-    const uint32_t parent = open_.empty() ? 0 : open_.back();
+    const uint32_t parent = open_.empty() ? 0 : open_.back().element;
     const uint32_t element = index_.Append();
     ElementRecord& record = index_[element];
     record.start = static_cast<uint32_t>(node.start);
@@ -113,37 +114,61 @@ void CXmlDocument::OpenElement(const XmlNode& node) {
         record.length = static_cast<uint32_t>(node.length);
         return;
     }
-    openByName_[ElementName(element)].push_back(static_cast<uint32_t>(open_.size()));
-    open_.push_back(element);
+    const std::u16string_view name = std::u16string_view(text_).substr(node.nameStart, node.nameLength);
+    if (byNameActive_) {
+        openByName_[name].push_back(static_cast<uint32_t>(open_.size()));
+    }
+    open_.push_back({element, name});
+}
+
+// Depth in the open stack of the innermost open element with this name, or open_.size() if none.
+size_t CXmlDocument::FindOpenElement(std::u16string_view name) {
+    constexpr size_t kLinearDepth = 32;
+    if (!byNameActive_) {
+        const size_t lowest = open_.size() > kLinearDepth ? open_.size() - kLinearDepth : 0;
+        for (size_t d = open_.size(); d > lowest; --d) {
+            if (open_[d - 1].name == name) {
+                return d - 1;
+            }
+        }
+        if (lowest == 0) {
+            return open_.size();
+        }
+        byNameActive_ = true;
+        for (size_t d = 0; d < open_.size(); ++d) {
+            openByName_[open_[d].name].push_back(static_cast<uint32_t>(d));
+        }
+    }
+    const auto found = openByName_.find(name);
+    return (found == openByName_.end() || found->second.empty()) ? open_.size() : found->second.back();
 }
 
 void CXmlDocument::CloseElements(const XmlNode& endTag) {
     const std::u16string_view name = std::u16string_view(text_).substr(endTag.nameStart, endTag.nameLength);
-    const auto found = openByName_.find(name);
-    if (found == openByName_.end() || found->second.empty()) {
+    const size_t depth = FindOpenElement(name);
+    if (depth == open_.size()) {
         std::u16string message = u"No start tag for end tag '";
         message.append(name);
         message.append(u"' at offset ");
         AppendNumber(message, endTag.start);
         NoteError(message);
-        MarkIllFormed(open_.empty() ? 0 : open_.back(), kElementIllFormed);
+        MarkIllFormed(open_.empty() ? 0 : open_.back().element, kElementIllFormed);
         return;
     }
-    const size_t depth = found->second.back();
     if (depth + 1 < open_.size()) {
-        const uint32_t inner = open_.back();
+        const uint32_t inner = open_.back().element;
         std::u16string message = u"End tag '";
         message.append(name);
         message.append(u"' at offset ");
         AppendNumber(message, endTag.start);
         message.append(u" does not match start tag '");
-        message.append(ElementName(inner));
+        message.append(open_.back().name);
         message.append(u"' at offset ");
         AppendNumber(message, index_[inner].start);
         NoteError(message);
         CloseAbove(depth, endTag.start);
     }
-    EndElement(open_.back(), endTag.start + endTag.length, endTag.length, true);
+    EndElement(open_.back().element, endTag.start + endTag.length, endTag.length, true);
 }
 
 // Closes every open element above the given depth at offset at. The children they already hold
@@ -151,20 +176,20 @@ void CXmlDocument::CloseElements(const XmlNode& endTag) {
 // order: its own children, the first closed element, that one's children, the next closed element,
 // and so on. Every moved record is touched once.
 void CXmlDocument::CloseAbove(size_t depth, size_t at) {
-    const uint32_t keeper = open_[depth];
+    const uint32_t keeper = open_[depth].element;
     std::vector<uint32_t> moved;
     for (size_t d = depth + 1; d < open_.size(); ++d) {
-        const uint32_t closing = open_[d];
+        const uint32_t closing = open_[d].element;
         if (d > depth + 1) {
             moved.push_back(closing);
         }
-        const uint32_t stillOpen = d + 1 < open_.size() ? open_[d + 1] : 0;
+        const uint32_t stillOpen = d + 1 < open_.size() ? open_[d + 1].element : 0;
         for (uint32_t c = index_[closing].firstChild; c != 0 && c != stillOpen; c = index_[c].nextSibling) {
             moved.push_back(c);
         }
         index_[closing].firstChild = 0;
     }
-    uint32_t last = open_[depth + 1];
+    uint32_t last = open_[depth + 1].element;
     for (uint32_t m : moved) {
         ElementRecord& record = index_[m];
         record.parent = keeper;
@@ -176,7 +201,7 @@ void CXmlDocument::CloseAbove(size_t depth, size_t at) {
     }
     index_[index_[keeper].firstChild].previousSibling = last;
     while (open_.size() > depth + 1) {
-        EndElement(open_.back(), at, 0, false);
+        EndElement(open_.back().element, at, 0, false);
     }
 }
 
@@ -190,9 +215,8 @@ void CXmlDocument::EndElement(uint32_t element, size_t end, size_t endTagLength,
     if ((record.flags & kElementIllFormed) != 0) {
         MarkIllFormed(record.parent, kElementDescendantIllFormed);
     }
-    auto& depths = openByName_[ElementName(element)];
-    if (!depths.empty()) {
-        depths.pop_back();
+    if (byNameActive_) {
+        openByName_[open_.back().name].pop_back();
     }
     open_.pop_back();
 }
@@ -268,7 +292,14 @@ std::u16string_view CXmlDocument::ElementName(uint32_t element) const {
 }
 
 bool CXmlDocument::NameMatches(uint32_t element, std::u16string_view name) const {
-    return name.empty() || ElementName(element) == name;
+    if (name.empty()) {
+        return true;
+    }
+    // Compare in place: the name must be followed by a character that ends element names.
+    const std::u16string_view text(text_);
+    const size_t begin = index_[element].start + 1;
+    return text.substr(begin, name.size()) == name &&
+           (begin + name.size() >= text.size() || IsNameTerminator(text[begin + name.size()]));
 }
 
 uint32_t CXmlDocument::NextElement(uint32_t parent, uint32_t after, std::u16string_view name) const {

@@ -71,6 +71,7 @@ private:
     void Parse();
     void OpenElement(const XmlNode& node);
     void CloseElements(const XmlNode& endTag);
+    size_t FindOpenElement(std::u16string_view name);
     void CloseAbove(size_t depth, size_t at);
     void EndElement(uint32_t element, size_t end, size_t endTagLength, bool ended);
     void MarkIllFormed(uint32_t element, uint32_t flag);
@@ -90,8 +91,15 @@ private:
     bool errorNoted_ = false;
     ElementIndex index_;
 
-    // Parse state: the open elements and, per name, their depths in that stack.
-    std::vector<uint32_t> open_;
+    // Parse state: the open elements, innermost last. An end tag is matched against the innermost
+    // one first, then against the next few; only ill-formed text that needs a deeper search turns on
+    // the per-name index of depths, which keeps every later match constant-time too.
+    struct OpenTag {
+        uint32_t element;
+        std::u16string_view name;
+    };
+    std::vector<OpenTag> open_;
+    bool byNameActive_ = false;
     std::unordered_map<std::u16string_view, std::vector<uint32_t>> openByName_;
 
     uint32_t parent_ = 0;

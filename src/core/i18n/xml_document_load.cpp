@@ -1,9 +1,11 @@
 // CXmlDocument's file reader: byte-order marks, declared encodings, the UTF-8 test and conversion.
 #include "core/i18n/xml_document.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "core/i18n/text_encoding.h"
 
@@ -184,15 +186,16 @@ void CXmlDocument::DecodeBytes(std::string_view bytes) {
         const bool swap = (documentFlags_ & kXmlUtf16BeFile) != 0;
         const size_t units = bytes.size() / 2;
         AppendCount(result_, "length ", units, " ");
-        text_.reserve(units);
+        text_.resize(units);
+        size_t kept = 0;
         for (size_t i = 0; i < units; ++i) {
             const auto b0 = static_cast<uint8_t>(bytes[2 * i]);
             const auto b1 = static_cast<uint8_t>(bytes[2 * i + 1]);
             const auto unit = static_cast<char16_t>(swap ? (b0 << 8) | b1 : b0 | (b1 << 8));
-            if (unit != 0) {
-                text_.push_back(unit);
-            }
+            text_[kept] = unit;
+            kept += unit != 0 ? 1 : 0;
         }
+        text_.resize(kept);
         if (text_.size() != units) {
             AppendCount(result_, "(", units - text_.size(), " nulls removed) ");
         }
@@ -201,12 +204,12 @@ void CXmlDocument::DecodeBytes(std::string_view bytes) {
         }
     } else {
         AppendCount(result_, "length ", bytes.size(), " ");
-        std::string body;
-        body.reserve(bytes.size());
-        for (char c : bytes) {
-            if (c != '\0') body.push_back(c);
-        }
-        if (body.size() != bytes.size()) {
+        std::string withoutZeros;
+        std::string_view body = bytes;
+        if (std::memchr(bytes.data(), 0, bytes.size()) != nullptr) {
+            withoutZeros.reserve(bytes.size());
+            std::remove_copy(bytes.begin(), bytes.end(), std::back_inserter(withoutZeros), '\0');
+            body = withoutZeros;
             AppendCount(result_, "(", bytes.size() - body.size(), " nulls removed) ");
         }
         if (encoding_.empty() && LooksLikeUtf8(body)) {

@@ -1,12 +1,44 @@
 // The node scanner of the XML reader: each call reads one node in a single forward scan.
 #include "core/i18n/xml_node_scanner.h"
 
+#include <array>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "core/i18n/text_encoding.h"
 
 namespace kx90 {
 namespace {
 
 constexpr size_t kNotFound = std::u16string_view::npos;
+
+// Offset of the first of up to three units at or after from, or the text's size. The reader spends
+// most of its time here (text runs and tag bodies), so SSE2 compares eight units at a time.
+size_t FindAnyOf(std::u16string_view text, size_t from, char16_t a, char16_t b, char16_t c) {
+    size_t i = from;
+#ifdef __SSE2__
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, va), _mm_cmpeq_epi16(units, vb)),
+                                          _mm_cmpeq_epi16(units, vc));
+        const int mask = _mm_movemask_epi8(hits);
+        if (mask != 0) {
+            return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (text[i] == a || text[i] == b || text[i] == c) {
+            return i;
+        }
+    }
+    return text.size();
+}
 
 bool OpensElement(char16_t c) {
     return (c >= u'A' && c <= u'Z') || c == u':' || c == u'_' || c >= 0x61;
@@ -47,8 +79,8 @@ size_t NameEnd(std::u16string_view text, size_t from) {
 // Skips a quoted string starting at the quote at i; returns the offset after its closing quote, or
 // the end of the text.
 size_t SkipQuoted(std::u16string_view text, size_t i) {
-    const size_t close = text.find(text[i], i + 1);
-    return close == kNotFound ? text.size() : close + 1;
+    const size_t close = FindAnyOf(text, i + 1, text[i], text[i], text[i]);
+    return close == text.size() ? close : close + 1;
 }
 
 XmlNode ScanStartTag(std::u16string_view text, size_t pos) {
@@ -58,8 +90,8 @@ XmlNode ScanStartTag(std::u16string_view text, size_t pos) {
     node.nameStart = pos + 1;
     node.nameLength = NameEnd(text, pos + 1) - node.nameStart;
     size_t i = node.nameStart + node.nameLength;
-    while (i < text.size() && text[i] != u'>') {
-        i = (text[i] == u'"' || text[i] == u'\'') ? SkipQuoted(text, i) : i + 1;
+    while ((i = FindAnyOf(text, i, u'>', u'"', u'\'')) < text.size() && text[i] != u'>') {
+        i = SkipQuoted(text, i);
     }
     if (i >= text.size()) {
         node.unterminated = true;
@@ -154,29 +186,31 @@ XmlNode ScanBang(std::u16string_view text, size_t pos) {
 
 }  // namespace
 
-bool IsNameTerminator(char16_t c) {
-    switch (c) {
-        case u' ': case u'\t': case u'\n': case u'\r': case u'<': case u'>': case u'=': case u'\\':
-        case u'/': case u'?': case u'!': case u'"': case u'\'': case u';':
-            return true;
-        default:
-            return false;
+namespace {
+constexpr std::array<bool, 128> kNameTerminators = [] {
+    std::array<bool, 128> table{};
+    for (char c : std::string_view(" \t\n\r<>=\\/?!\"';")) {
+        table[static_cast<unsigned char>(c)] = true;
     }
-}
+    return table;
+}();
+}  // namespace
+
+bool IsNameTerminator(char16_t c) { return c < 128 && kNameTerminators[c]; }
 
 XmlNode ScanXmlNode(std::u16string_view text, size_t pos) {
     if (text[pos] != u'<') {
         XmlNode node;
-        const size_t next = text.find(u'<', pos);
         node.start = pos;
-        node.length = (next == kNotFound ? text.size() : next) - pos;
         node.kind = XmlNodeKind::kWhitespace;
-        for (size_t i = pos; i < pos + node.length; ++i) {
-            if (!IsXmlSpace(text[i])) {
-                node.kind = XmlNodeKind::kText;
-                break;
-            }
+        size_t i = pos;
+        for (; i < text.size() && IsXmlSpace(text[i]); ++i) {
         }
+        if (i < text.size() && text[i] != u'<') {
+            node.kind = XmlNodeKind::kText;
+            i = FindAnyOf(text, i, u'<', u'<', u'<');
+        }
+        node.length = i - pos;
         return node;
     }
     if (pos + 1 >= text.size()) {
