@@ -1,21 +1,16 @@
 // Character references: numeric ones and the HTML 4.01 entity names plus "apos".
 #include "core/i18n/character_references.h"
 
-#include <algorithm>
 #include <cstdint>
 
+#include "core/i18n/name_table.h"
 #include "core/i18n/text_encoding.h"
 
 namespace kx90 {
 namespace {
 
-struct Entity {
-    std::string_view name;
-    uint32_t value;
-};
-
-// Sorted by name in byte order, letter case included.
-constexpr Entity kEntities[] = {
+// The HTML 4.01 character entities and "apos", sorted by name in byte order, letter case included.
+constexpr NamedValue kEntities[] = {
     {"AElig", 0x00C6}, {"Aacute", 0x00C1}, {"Acirc", 0x00C2}, {"Agrave", 0x00C0}, {"Alpha", 0x0391},
     {"Aring", 0x00C5}, {"Atilde", 0x00C3}, {"Auml", 0x00C4}, {"Beta", 0x0392}, {"Ccedil", 0x00C7},
     {"Chi", 0x03A7}, {"Dagger", 0x2021}, {"Delta", 0x0394}, {"ETH", 0x00D0}, {"Eacute", 0x00C9},
@@ -71,25 +66,10 @@ constexpr Entity kEntities[] = {
 constexpr size_t kEntityCount = sizeof(kEntities) / sizeof(kEntities[0]);
 static_assert(kEntityCount == 253);
 
-constexpr bool SortedByName() {
-    for (size_t i = 1; i < kEntityCount; ++i) {
-        if (!(kEntities[i - 1].name < kEntities[i].name)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(SortedByName(), "the entity table is searched by halves");
+static_assert(IsSortedByName(kEntities), "the entity table is searched by halves");
 
 // The longest reference name, without "&" and ";".
 constexpr size_t kMaxNameLength = 9;
-
-uint32_t LookUpEntity(std::string_view name) {
-    const auto* end = kEntities + kEntityCount;
-    const auto* it = std::lower_bound(kEntities, end, name,
-                                      [](const Entity& entry, std::string_view key) { return entry.name < key; });
-    return (it != end && it->name == name) ? it->value : 0;
-}
 
 int DigitValue(char c, int base) {
     int value = -1;
@@ -131,8 +111,8 @@ uint32_t ReferenceValue(std::string_view name) {
     if (folded.front() == '#') {
         return NumericValue(folded);
     }
-    const uint32_t exact = LookUpEntity(name);
-    return exact != 0 ? exact : LookUpEntity(folded);
+    const uint32_t exact = LookUpName(kEntities, name);
+    return exact != 0 ? exact : LookUpName(kEntities, folded);
 }
 
 }  // namespace

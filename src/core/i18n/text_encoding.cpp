@@ -1,7 +1,8 @@
 // The UTF-8 test and decoder, UTF-32 decoding and the charset-name table of the XML reader.
 #include "core/i18n/text_encoding.h"
 
-#include <algorithm>
+#include "core/i18n/name_table.h"
+
 #include <array>
 #include <cstring>
 
@@ -12,13 +13,8 @@
 namespace kx90 {
 namespace {
 
-struct CharsetName {
-    std::string_view name;  // lower case
-    uint32_t codePage;
-};
-
-// The common IANA and Windows charset names and aliases, sorted for binary search.
-constexpr CharsetName kCharsets[] = {
+// The common IANA and Windows charset names and aliases (lower case) with their code pages.
+constexpr NamedValue kCharsets[] = {
     {"ansi_x3.4-1968", 20127}, {"ansi_x3.4-1986", 20127}, {"arabic", 28596}, {"ascii", 20127},
     {"asmo-708", 708}, {"big5", 950}, {"big5-hkscs", 950}, {"chinese", 936}, {"cn-big5", 950},
     {"cp1025", 21025}, {"cp1250", 1250}, {"cp1251", 1251}, {"cp1252", 1252}, {"cp1253", 1253},
@@ -81,15 +77,7 @@ constexpr CharsetName kCharsets[] = {
 constexpr size_t kCharsetCount = sizeof(kCharsets) / sizeof(kCharsets[0]);
 static_assert(kCharsetCount == 254);
 
-constexpr bool SortedByName() {
-    for (size_t i = 1; i < kCharsetCount; ++i) {
-        if (!(kCharsets[i - 1].name < kCharsets[i].name)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(SortedByName(), "the charset table is searched by halves");
+static_assert(IsSortedByName(kCharsets), "the charset table is searched by halves");
 
 char16_t FoldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
 
@@ -240,10 +228,7 @@ uint32_t CodePageOfCharset(std::u16string_view name) {
         }
         folded.push_back(static_cast<char>(FoldAscii(c)));
     }
-    const auto* end = kCharsets + kCharsetCount;
-    const auto* it = std::lower_bound(kCharsets, end, std::string_view(folded),
-                                      [](const CharsetName& entry, std::string_view key) { return entry.name < key; });
-    return (it != end && it->name == folded) ? it->codePage : 0;
+    return LookUpName(kCharsets, folded);
 }
 
 size_t CharsetTableSize() { return kCharsetCount; }
