@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <system_error>
 #include <iterator>
 
 #include "core/i18n/text_encoding.h"
@@ -110,28 +111,26 @@ std::u16string DeclaredEncoding(std::u16string_view probe) {
 bool CXmlDocument::LoadFile(const std::filesystem::path& path) {
     errno = 0;
     std::FILE* file = OpenForReading(path);
+    int error = file == nullptr ? errno : 0;
     std::string bytes;
-    bool readable = file != nullptr;
     if (file != nullptr) {
         char chunk[64 * 1024];
         size_t got = 0;
-        while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0 && bytes.size() <= kMaxXmlFileBytes) {
+        while (bytes.size() <= kMaxXmlFileBytes && (got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) {
             bytes.append(chunk, got);
         }
-        readable = !std::ferror(file);
-        std::fclose(file);
-        if (bytes.size() > kMaxXmlFileBytes) {
-            readable = false;
-            errno = EFBIG;
+        if (std::ferror(file)) {
+            error = errno != 0 ? errno : EIO;  // for example a folder, which opens but cannot be read
+        } else if (bytes.size() > kMaxXmlFileBytes) {
+            error = EFBIG;
         }
+        std::fclose(file);
     }
-    if (!readable) {
-        const int error = errno != 0 ? errno : EIO;
+    if (file == nullptr || error != 0) {
         LoadBytes({});
         result_.clear();
-        std::string message = std::strerror(error);
-        message = message.substr(0, message.find('\n'));
-        AppendUtf8AsUtf16(message, result_);
+        std::string message = std::generic_category().message(error != 0 ? error : EIO);
+        AppendUtf8AsUtf16(message.substr(0, message.find('\n')), result_);
         return false;
     }
     return LoadBytes(bytes);

@@ -115,15 +115,18 @@ TEST(XmlDocumentEncoding, CharsetTableMapsNamesToCodePages) {
     }
 }
 
-TEST(XmlDocumentLoad, MissingFileLeavesAnEmptyDocument) {
+TEST(XmlDocumentLoad, UnreadableFileLeavesAnEmptyDocument) {
     test::TempDir dir;
-    CXmlDocument document;
-    document.LoadBytes("<r><config><k>v</k></config></r>");
-    EXPECT_FALSE(document.LoadFile(dir / "missing.xml"));
-    EXPECT_TRUE(document.Text().empty());
-    EXPECT_EQ(document.ElementCount(), 1u);
-    EXPECT_EQ(KeyText(document, u"k"), u"");
-    EXPECT_FALSE(document.ResultText().empty()) << "the system's error text";
+    std::filesystem::create_directory(dir / "folder.xml");
+    for (const char* name : {"missing.xml", "folder.xml"}) {
+        CXmlDocument document;
+        document.LoadBytes("<r><config><k>v</k></config></r>");
+        EXPECT_FALSE(document.LoadFile(dir / name)) << name;
+        EXPECT_TRUE(document.Text().empty()) << name;
+        EXPECT_EQ(document.ElementCount(), 1u) << name;
+        EXPECT_EQ(KeyText(document, u"k"), u"") << name;
+        EXPECT_FALSE(document.ResultText().empty()) << name << ": the system's error text";
+    }
 }
 
 TEST(XmlDocumentLoad, FileOnDiskLoadsLikeItsBytes) {
