@@ -79,6 +79,35 @@ void BM_PugiParse1MB(benchmark::State& state) {
 }
 BENCHMARK(BM_PugiParse1MB)->Unit(benchmark::kMicrosecond);
 
+// About 1 MB of hostile input, to show the reader stays linear: 0 = deep nesting never closed,
+// 1 = lone end tags under a deep stack, 2 = outer end tags that close long runs of open elements,
+// 3 = unterminated quotes and comments.
+std::string HostileDocument(int kind) {
+    std::string xml = "<r>";
+    for (int i = 0; xml.size() < (1u << 20); ++i) {
+        const std::string n = std::to_string(i % 5000);
+        switch (kind) {
+            case 0: xml += "<a" + n + "><b/>"; break;
+            case 1: xml += i < 50000 ? "<a" + n + ">" : "</z" + n + ">"; break;
+            case 2: xml += (i % 100 == 99) ? "</a" + std::to_string(i - 99) + ">" : "<a" + std::to_string(i) + "><b/>"; break;
+            default: xml += "<a x='" + n + "><!-- <![CDATA[ <!DOCTYPE [ "; break;
+        }
+    }
+    return xml;
+}
+
+void BM_OursHostile1MB(benchmark::State& state) {
+    const std::string bytes = HostileDocument(static_cast<int>(state.range(0)));
+    kx90::CXmlDocument document;
+    for (auto _ : state) {
+        document.LoadBytes(bytes);
+        kx90::GetSectionText(document, u"config", u"str_ok");
+        benchmark::DoNotOptimize(document.ElementCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_OursHostile1MB)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
 // Keeps each benchmark's CPU time per iteration (steadier than wall time on a shared machine) so
 // the ratios can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -147,25 +147,28 @@ void CXmlDocument::CloseElements(const XmlNode& endTag) {
     const std::u16string_view name = std::u16string_view(text_).substr(endTag.nameStart, endTag.nameLength);
     const size_t depth = FindOpenElement(name);
     if (depth == open_.size()) {
-        std::u16string message = u"No start tag for end tag '";
-        message.append(name);
-        message.append(u"' at offset ");
-        AppendNumber(message, endTag.start);
-        NoteError(message);
+        if (!errorNoted_) {
+            std::u16string message = u"No start tag for end tag '";
+            message.append(name);
+            message.append(u"' at offset ");
+            AppendNumber(message, endTag.start);
+            NoteError(message);
+        }
         MarkIllFormed(open_.empty() ? 0 : open_.back().element, kElementIllFormed);
         return;
     }
     if (depth + 1 < open_.size()) {
-        const uint32_t inner = open_.back().element;
-        std::u16string message = u"End tag '";
-        message.append(name);
-        message.append(u"' at offset ");
-        AppendNumber(message, endTag.start);
-        message.append(u" does not match start tag '");
-        message.append(open_.back().name);
-        message.append(u"' at offset ");
-        AppendNumber(message, index_[inner].start);
-        NoteError(message);
+        if (!errorNoted_) {
+            std::u16string message = u"End tag '";
+            message.append(name);
+            message.append(u"' at offset ");
+            AppendNumber(message, endTag.start);
+            message.append(u" does not match start tag '");
+            message.append(open_.back().name);
+            message.append(u"' at offset ");
+            AppendNumber(message, index_[open_.back().element].start);
+            NoteError(message);
+        }
         CloseAbove(depth, endTag.start);
     }
     EndElement(open_.back().element, endTag.start + endTag.length, endTag.length, true);
@@ -251,6 +254,9 @@ void CXmlDocument::AppendChild(uint32_t parent, uint32_t child) {
 }
 
 void CXmlDocument::NoteError(const XmlNode& node) {
+    if (errorNoted_) {
+        return;
+    }
     std::u16string message;
     if (node.kind == XmlNodeKind::kError) {
         AppendAscii(message, "Incorrect ");
@@ -266,7 +272,7 @@ void CXmlDocument::NoteError(const XmlNode& node) {
     NoteError(message);
 }
 
-// Only the first problem reaches the result text.
+// Only the first problem reaches the result text (callers skip composing later ones).
 void CXmlDocument::NoteError(std::u16string_view text) {
     if (errorNoted_) {
         return;
