@@ -210,6 +210,7 @@ TEST_F(MainWindowTest, ScreenshotsInEnglishAndChinese) {
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_en.png")));
     Close();
     ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1}));
+    EXPECT_EQ(Window().ShownFlagBitmap(), 142);
     Click(Window().TabButton(2));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_zh.png")));
