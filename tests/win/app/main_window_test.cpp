@@ -260,11 +260,11 @@ TEST_F(MainWindowTest, StartingWithoutTheMouseTriesForAboutFiveSecondsThenEnds) 
 }
 
 TEST_F(MainWindowTest, ScreenshotsInEnglishAndChinese) {
-    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Launch({.installedLanguages = true}));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_en.png")));
     Close();
-    ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1}));
+    ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1, .installedLanguages = true}));
     EXPECT_EQ(Window().ShownFlagBitmap(), 142);
     Click(Window().TabButton(2));
     PumpFor(std::chrono::milliseconds(300));
