@@ -10,6 +10,18 @@ namespace kx90::msg {
 inline constexpr UINT kLanguageChoice = 0x401;
 inline constexpr UINT kPopupClosed = kLanguageChoice;
 
+// 0x40A: a key the keyboard hook forwards to the capture target (wParam virtual key).
+inline constexpr UINT kKeyCapture = 0x40A;
+
+// 0x42B: progress of a profile write, to the progress window (wParam percentage).
+inline constexpr UINT kWriteProgress = 0x42B;
+
+// 0x46C: the tray icon's notifications (lParam the mouse message, 0x203 double click).
+inline constexpr UINT kTrayNotify = 0x46C;
+
+// 0x4C9: a host event copied to the statistics page (wParam code, lParam as the hook gave it).
+inline constexpr UINT kHostEventCopy = 0x4C9;
+
 // 0x450: a progress bar's value after a drag (wParam value, lParam control id).
 inline constexpr UINT kProgressBarValue = 0x450;
 
@@ -19,12 +31,51 @@ inline constexpr UINT kMenuChoice = 0x501;
 // 0x70D: press (0x201) and release (0x202) of a press-reporting button (lParam button window).
 inline constexpr UINT kMouseButtonCapture = 0x70D;
 
+// 0x703 / 0x704: a profile write ended well / failed (lParam failure code 0..5).
+inline constexpr UINT kWriteSucceeded = 0x703;
+inline constexpr UINT kWriteFailed = 0x704;
+
+// 0x7EB: a host event from the mouse hook (wParam code, lParam the hook's value).
+inline constexpr UINT kHostEvent = 0x7EB;
+
 // 0x800: a slider's new value (wParam value, lParam control id).
 inline constexpr UINT kSliderValue = 0x800;
 
+// 0x805: the main window's help line (lParam status code 1..90, anything else empties it).
+inline constexpr UINT kStatusText = 0x805;
+
+// 0x806: restore the defaults (sent by the support page).
+inline constexpr UINT kRestoreDefaults = 0x806;
+
 }  // namespace kx90::msg
 
+namespace kx90::cmd {
+
+// The system menu's "about" item (no handler of its own).
+inline constexpr UINT kAbout = 16;
+// The tray menu's "Config" and "Exit".
+inline constexpr UINT kTrayConfig = 0x6000;
+inline constexpr UINT kTrayExit = 0x6001;
+// The main window's language flag picture.
+inline constexpr UINT kLanguageFlag = 1010;
+// The main window's own buttons (shaped buttons report by window, the ids only name them).
+inline constexpr UINT kTabFirst = 1101;      // 1101..1105
+inline constexpr UINT kProfileFirst = 1111;  // 1111..1115
+inline constexpr UINT kApply = 1120;
+inline constexpr UINT kMinimize = 1121;
+inline constexpr UINT kClose = 1122;
+inline constexpr UINT kLanguageButton = 1123;
+
+}  // namespace kx90::cmd
+
 namespace kx90::timer {
+
+// The main window: the updater starts once, 3000 ms after start-up.
+inline constexpr UINT_PTR kStartUpdater = 4;
+// The main window: opening attempts at start-up (every 500 ms, ten in all) and after the mouse
+// arrives (every 2500 ms, for at most 30 s).
+inline constexpr UINT_PTR kStartupOpen = 5;
+inline constexpr UINT_PTR kArrivalOpen = 6;
 
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;

@@ -1,0 +1,50 @@
+#include "win/app/app_state.h"
+
+#include "win/device/device_transport_factory.h"
+
+namespace kx90 {
+namespace {
+std::unique_ptr<HidTransport> TransportOrDefault(std::unique_ptr<HidTransport> given, Clock& clock) {
+    return given != nullptr ? std::move(given) : CreateDeviceTransport(clock);
+}
+}  // namespace
+
+AppState::AppState(AppOptions options)
+    : clock(SystemClock()),
+      profiles(options.folders, notifier),
+      macros(options.folders.dataDir, notifier, clock),
+      hooks(hookManager),
+      progress(options.folders.installDir.wstring()),
+      sink(progress),
+      folders_(options.folders),
+      transport_(TransportOrDefault(std::move(options.transport), clock)),
+      driverHost_(options.bridgeFolder),
+      driver(*transport_, clock, driverHost_) {}
+
+AppState::~AppState() {
+    StopWorkers();
+    hooks.Remove();
+}
+
+void AppState::StartWriter() {
+    if (writer_ != nullptr) {
+        return;
+    }
+    ProfileWriterParts parts{
+        driver, clock, profiles.LiveRecord(), profiles.LiveMacroIds(), macros, hookManager, host, sink};
+    writer_ = std::make_unique<ProfileWriter>(parts, applyEvent, writeIdle);
+    writer_->Start();
+}
+
+void AppState::StopWorkers() {
+    // The update-check thread comes later; its flag and event are already part of the shutdown.
+    updateRunFlag = 0;
+    updateCheckEvent.Set();
+    if (writer_ != nullptr) {
+        writer_->Stop(1000);
+    } else {
+        applyEvent.Set();
+    }
+}
+
+}  // namespace kx90

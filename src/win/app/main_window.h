@@ -1,0 +1,180 @@
+// CKX77DriverDlg: the program's one top-level window. A borderless skinned window with five tabs,
+// five pages, five profile buttons, Apply, a help line and a tray icon; it owns the start-up
+// sequence, the write hand-off, the mouse's arrival and removal and the shutdown.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/i18n/language_selection.h"
+#include "win/app/app_state.h"
+#include "win/pages/lighting_page.h"
+#include "win/pages/macro_page.h"
+#include "win/pages/performance_page.h"
+#include "win/pages/statistics_page.h"
+#include "win/pages/support_page.h"
+#include "win/skin/gdi_bitmap_btn.h"
+#include "win/skin/irr_button.h"
+#include "win/ui/dialog.h"
+#include "win/ui/gdi.h"
+
+namespace kx90 {
+
+// The main window's title: also how a second copy of the program finds the first one.
+inline constexpr wchar_t kMainWindowTitle[] = L"Norvi KX90 Gaming Mouse Driver";
+
+// A shaped button of the main window: tells its parent where the pointer is, so the help line
+// follows the pointer over the buttons too.
+class MainShapedButton : public skin::CIrrButton {
+protected:
+    bool OnMouseMove(UINT keys, POINT at) override;
+};
+
+class CKX77DriverDlg : public ui::Dialog {
+public:
+    static constexpr int kPageCount = 5;
+    static constexpr int kProfileCount = 5;
+    // Opening attempts: at start-up ten, 500 ms apart; after an arrival every 2500 ms for 30 s.
+    static constexpr int kStartupOpenAttempts = 10;
+    static constexpr UINT kStartupOpenPeriodMs = 500;
+    static constexpr UINT kArrivalOpenPeriodMs = 2500;
+    static constexpr int kArrivalOpenAttempts = 12;
+    static constexpr UINT kUpdaterDelayMs = 3000;
+
+    explicit CKX77DriverDlg(AppState& app);
+    ~CKX77DriverDlg() override;
+
+    // Creates the window and runs the initialisation; it may already have decided to close (no
+    // mouse, boot loader), which happens once messages flow. False when no window was made.
+    bool Start();
+    // Start() and the message loop until the window has closed: the life of the program.
+    int RunMain();
+    bool Running() const { return running_; }
+
+    void ShowPage(int k);
+    void HideToTray();
+    void RefreshEditPages();
+    void RequestWrite();
+
+    // What tests and the end-to-end driver look at.
+    int CurrentPage() const { return currentPage_; }
+    const std::wstring& StatusLine() const { return status_; }
+    HWND TabButton(int k) const { return tabs_[static_cast<size_t>(k - 1)].hwnd(); }
+    HWND ProfileButton(int k) const { return profiles_[static_cast<size_t>(k - 1)].hwnd(); }
+    HWND ApplyButton() const { return apply_.hwnd(); }
+    HWND MinimizeButton() const { return minimize_.hwnd(); }
+    HWND CloseButton() const { return close_.hwnd(); }
+    HWND LanguageButton() const { return language_.hwnd(); }
+    HWND FlagPicture() const { return flag_; }
+    int ShownFlagBitmap() const { return shownFlagBitmap_; }
+    bool HasSkin() const { return skinLoaded_; }
+    bool DeviceOpened() const { return deviceOpened_; }
+    pages::CDlgMainSet* MainSetPage() const { return mainSet_.get(); }
+    pages::CDlgMacro* MacroPage() const { return macro_.get(); }
+    pages::CDlgSts* StatisticsPage() const { return statistics_.get(); }
+    pages::CDlgSupport* SupportPage() const { return support_.get(); }
+
+    bool PreTranslateMessage(MSG& msg) override;
+
+protected:
+    bool CreateDialogWindow(HWND owner) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaint(HDC dc) override;
+    bool OnEraseBackground(HDC) override { return true; }
+    bool OnMouseMove(UINT keys, POINT at) override;
+    bool OnLButtonDown(UINT keys, POINT at) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnClose() override;
+
+private:
+    // Start-up, in its order; the second half runs once the opening attempts are over.
+    void Initialise();
+    void FinishInitialisation();
+    void Shutdown();
+
+    // Layout and painting (main_window_layout.cpp).
+    void LoadSkins();
+    void LoadApplyFaces();
+    void CreateControls();
+    void CreatePages();
+    void SetStatusCode(int code);
+    void InvalidateStatus();
+
+    // Commands (main_window_commands.cpp).
+    void OnShapedButton(HWND button);
+    void SelectProfileButton(int k);
+    void OnApply();
+    void ShowProfileStates();
+    void OnWriteSucceeded();
+    void OnWriteFailed(int code);
+    void OnRestoreDefaults();
+    void OnHostEvent(WPARAM wParam, LPARAM lParam);
+
+    // The device link (main_window_device.cpp).
+    bool ProbeBootLoader();
+    void OnStartupOpenTimer();
+    void OnArrivalOpenTimer();
+    void RegisterDeviceNotifications();
+    void OnDeviceChange(WPARAM event, LPARAM data);
+    void OnMouseArrived();
+    void OnMouseOpenedAfterArrival();
+    void OnMouseRemoved();
+    void UpdateFirmwareVersion();
+    void ShowNotFoundNotice();
+
+    // The tray (main_window_tray.cpp).
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void OnTrayNotify(LPARAM event);
+    void ShowFromTray();
+
+    // Languages (main_window_language.cpp).
+    void StartInstallLanguage();
+    void ShowFlag(int flagBitmap);
+    void RefreshTooltips();
+    void OpenLanguagePopup();
+
+    AppState& app_;
+    std::wstring installDir_;
+    LanguageSelection languages_;
+    bool running_ = false;
+    bool closing_ = false;
+    bool initialised_ = false;
+    bool deviceOpened_ = false;
+    bool skinLoaded_ = false;
+    bool removing_ = false;
+    int openAttempts_ = 0;
+    int currentPage_ = 0;
+    int shownFlagBitmap_ = 0;
+    std::wstring status_;
+
+    ui::SkinBitmap normal_;
+    ui::SkinBitmap down_;
+    ui::SkinBitmap over_;
+    ui::UniqueBitmap applyFaces_[3];  // normal, hover, pressed as full-window pictures
+    skin::CGDIBitmapBtn minimize_;
+    skin::CGDIBitmapBtn close_;
+    skin::CGDIBitmapBtn language_;
+    HWND flag_ = nullptr;
+    ui::UniqueBitmap flagBitmap_;
+    std::array<MainShapedButton, kPageCount> tabs_;
+    std::array<MainShapedButton, kProfileCount> profiles_;
+    MainShapedButton apply_;
+
+    std::unique_ptr<pages::CDlgMainSet> mainSet_;
+    std::unique_ptr<pages::CDlgLEDSet> led_;
+    std::unique_ptr<pages::CDlgMacro> macro_;
+    std::unique_ptr<pages::CDlgSts> statistics_;
+    std::unique_ptr<pages::CDlgSupport> support_;
+
+    HDEVNOTIFY deviceNotify_ = nullptr;
+    bool trayAdded_ = false;
+    HWND languagePopup_ = nullptr;
+    HICON icon_ = nullptr;
+};
+
+}  // namespace kx90

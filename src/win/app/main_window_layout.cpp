@@ -1,0 +1,291 @@
+// The main window's look: skin pictures, the controls of the layout table, painting and the help
+// line.
+#include <utility>
+
+#include "core/i18n/status_text.h"
+#include "core/i18n/ui_language.h"
+#include "core/layout/main_window_layout.h"
+#include "win/app/main_window.h"
+#include "win/app/messages.h"
+#include "win/resources/resource_ids.h"
+#include "win/ui/text.h"
+
+// The Apply button's faces by interface language: first = normal, + 1 hover, + 2 pressed.
+#ifndef IDB_APPLY_CN_FIRST
+#define IDB_APPLY_CN_FIRST 154
+#endif
+#ifndef IDB_APPLY_EN_FIRST
+#define IDB_APPLY_EN_FIRST 157
+#endif
+
+namespace kx90 {
+
+namespace mw = kx90::layout::main_window;
+
+namespace {
+
+constexpr COLORREF kStatusColor = 0xBEBEBE;
+constexpr UINT kStatusFlags = 0xA114;  // vertical centre, word break, no clip, edit control, end ellipsis
+constexpr COLORREF kPlainBackground = RGB(24, 26, 30);
+
+RECT ToRect(const layout::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+HRGN QuadRegion(const layout::Quad& quad) {
+    POINT points[4];
+    for (int i = 0; i < 4; ++i) {
+        points[i] = POINT{quad.points[i].x, quad.points[i].y};
+    }
+    return CreatePolygonRgn(points, 4, WINDING);
+}
+
+// A window-sized picture to draw on: a copy of a page, or a plain fill.
+class Canvas {
+public:
+    Canvas(SIZE size, HBITMAP copyOf, COLORREF fill)
+        : screen_(nullptr),
+          dc_(CreateCompatibleDC(screen_.get())),
+          bitmap_(CreateCompatibleBitmap(screen_.get(), size.cx, size.cy)) {
+        old_ = SelectObject(dc_.get(), bitmap_.get());
+        ui::FillSolid(dc_.get(), RECT{0, 0, size.cx, size.cy}, fill);
+        if (copyOf != nullptr) {
+            ui::DrawBitmap(dc_.get(), copyOf, 0, 0);
+        }
+    }
+    ~Canvas() { SelectObject(dc_.get(), old_); }
+    HDC dc() const { return dc_.get(); }
+    ui::UniqueBitmap Take() {
+        SelectObject(dc_.get(), old_);
+        old_ = SelectObject(dc_.get(), GetStockObject(DEFAULT_GUI_FONT));  // any object: the bitmap is free
+        return std::move(bitmap_);
+    }
+
+private:
+    ui::WindowDc screen_;
+    ui::UniqueMemoryDc dc_;
+    ui::UniqueBitmap bitmap_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// Stand-in skin while the installation has no pictures: a dark page with the buttons' shapes, so
+// the window stays usable and never shows garbage.
+ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
+    Canvas canvas(size, nullptr, kPlainBackground);
+    HBRUSH brush = CreateSolidBrush(buttonColor);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(70, 74, 80));
+    HGDIOBJ oldBrush = SelectObject(canvas.dc(), brush);
+    HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
+    auto quad = [&](const layout::Quad& q) {
+        POINT p[4];
+        for (int i = 0; i < 4; ++i) {
+            p[i] = POINT{q.points[i].x, q.points[i].y};
+        }
+        Polygon(canvas.dc(), p, 4);
+    };
+    for (const layout::Quad& q : mw::kTabs)
+        quad(q);
+    for (const layout::Quad& q : mw::kProfiles)
+        quad(q);
+    quad(mw::kApply);
+    for (const layout::Rect& r : {mw::kMinimizeButton, mw::kCloseButton, mw::kLanguageButton}) {
+        Rectangle(canvas.dc(), r.left, r.top, r.right, r.bottom);
+    }
+    SelectObject(canvas.dc(), oldBrush);
+    SelectObject(canvas.dc(), oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+    return canvas.Take();
+}
+
+}  // namespace
+
+bool MainShapedButton::OnMouseMove(UINT keys, POINT at) {
+    CIrrButton::OnMouseMove(keys, at);
+    POINT inParent = at;
+    MapWindowPoints(hwnd(), Parent(), &inParent, 1);
+    PostMessageW(Parent(), WM_MOUSEMOVE, keys, ui::LParamFromPoint(inParent));
+    return true;
+}
+
+void CKX77DriverDlg::LoadSkins() {
+    const std::wstring folder = installDir_ + L"\\skins\\";
+    normal_ = ui::LoadSkinBitmap(folder + L"Main_Normal.bmp");
+    down_ = ui::LoadSkinBitmap(folder + L"Main_Down.bmp");
+    over_ = ui::LoadSkinBitmap(folder + L"Main_Over.bmp");
+    SIZE size{mw::kWindowSize.width, mw::kWindowSize.height};
+    skinLoaded_ = normal_.bitmap.get() != nullptr;
+    if (skinLoaded_) {
+        size = normal_.size;
+    }
+    const std::pair<ui::SkinBitmap*, COLORREF> faces[] = {
+        {&normal_, RGB(40, 43, 48)}, {&down_, 0xD19300}, {&over_, RGB(62, 66, 72)}};
+    for (const auto& [skin, color] : faces) {
+        if (skin->bitmap.get() == nullptr) {
+            skin->bitmap = PlainSkin(size, color);
+            skin->size = size;
+        }
+    }
+    const int left = (GetSystemMetrics(SM_CXFULLSCREEN) - size.cx) / 2;
+    const int top = (GetSystemMetrics(SM_CYFULLSCREEN) - size.cy) / 2;
+    SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CKX77DriverDlg::LoadApplyFaces() {
+    const UINT first = UiIsChinese() ? IDB_APPLY_CN_FIRST : IDB_APPLY_EN_FIRST;
+    const layout::Rect bounds = mw::kApply.Bounds();
+    HBITMAP pages[3] = {normal_.bitmap.get(), over_.bitmap.get(), down_.bitmap.get()};
+    for (UINT i = 0; i < 3; ++i) {
+        // A face may be a whole window picture or just the button's box; the box goes where the
+        // button sits on a copy of the window's own page.
+        ui::SkinBitmap face = ui::LoadBitmapResource(first + i);
+        if (face.size.cx >= normal_.size.cx && face.size.cy >= normal_.size.cy) {
+            applyFaces_[i] = std::move(face.bitmap);
+            continue;
+        }
+        Canvas canvas(normal_.size, pages[i], kPlainBackground);
+        if (face.bitmap.get() != nullptr) {
+            ui::DrawBitmap(canvas.dc(), face.bitmap.get(), bounds.left, bounds.top);
+        }
+        applyFaces_[i] = canvas.Take();
+    }
+    apply_.SetFacePages(applyFaces_[0].get(), applyFaces_[2].get(), applyFaces_[1].get(),
+                        applyFaces_[0].get());
+    apply_.Invalidate();
+}
+
+void CKX77DriverDlg::CreateControls() {
+    HBITMAP normal = normal_.bitmap.get();
+    HBITMAP down = down_.bitmap.get();
+    HBITMAP over = over_.bitmap.get();
+    const struct {
+        skin::CGDIBitmapBtn& button;
+        layout::Rect rect;
+        UINT id;
+    } plain[] = {{minimize_, mw::kMinimizeButton, cmd::kMinimize},
+                 {close_, mw::kCloseButton, cmd::kClose},
+                 {language_, mw::kLanguageButton, cmd::kLanguageButton}};
+    for (const auto& b : plain) {
+        b.button.SetFaceBitmaps(ToRect(b.rect), normal, over, down, normal);
+        b.button.CreateButton(hwnd(), ToRect(b.rect), b.id);
+    }
+    // Captions only for the stand-in skin: the real pictures carry their own.
+    const bool plainSkin = !HasSkin();
+    const LanguageStrings& s = Strings();
+    const std::u16string* tabNames[kPageCount] = {&s.str_main, &s.str_led_title, &s.str_macro_manager,
+                                                  &s.str_sts, &s.str_about};
+    const std::u16string* profileNames[kProfileCount] = {&s.str_profile1, &s.str_profile2, &s.str_profile3,
+                                                         &s.str_profile4, &s.str_profile5};
+    auto shaped = [&](MainShapedButton& button, const layout::Quad& quad, const std::u16string* name, UINT id,
+                      bool checkMode) {
+        button.SetFacePages(normal, down, over, normal);
+        button.SetCheckMode(checkMode);
+        ui::UniqueRegion region(QuadRegion(quad));
+        button.CreateShaped(plainSkin && name != nullptr ? ui::Wide(*name) : L"", WS_CHILD | WS_VISIBLE,
+                            region.get(), hwnd(), id);
+    };
+    for (int k = 0; k < kPageCount; ++k) {
+        shaped(tabs_[static_cast<size_t>(k)], mw::kTabs[k], tabNames[k],
+               cmd::kTabFirst + static_cast<UINT>(k), true);
+    }
+    for (int k = 0; k < kProfileCount; ++k) {
+        shaped(profiles_[static_cast<size_t>(k)], mw::kProfiles[k], profileNames[k],
+               cmd::kProfileFirst + static_cast<UINT>(k), true);
+    }
+    shaped(apply_, mw::kApply, nullptr, cmd::kApply, false);
+    LoadApplyFaces();
+
+    flag_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, mw::kLanguageFlagAt.x,
+                            mw::kLanguageFlagAt.y, mw::kLanguageFlagSize.width, mw::kLanguageFlagSize.height,
+                            hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(cmd::kLanguageFlag)),
+                            GetModuleHandleW(nullptr), nullptr);
+    if (shownFlagBitmap_ != 0) {
+        ShowFlag(shownFlagBitmap_);  // the installation language was chosen before the controls existed
+    }
+    RefreshTooltips();
+}
+
+void CKX77DriverDlg::CreatePages() {
+    const HWND self = hwnd();
+    auto create = [&](auto& page, UINT resourceId) {
+        using Page = typename std::remove_reference_t<decltype(page)>::element_type;
+        page = std::make_unique<Page>();
+        page->CreatePage(self, installDir_, Page::kPicture, resourceId);
+    };
+    create(mainSet_, 103);
+    create(led_, 104);
+    create(macro_, 105);
+    create(statistics_, 106);
+    create(support_, 107);
+}
+
+bool CKX77DriverDlg::OnPaint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    ui::OffscreenSurface surface(dc, client.right, client.bottom);
+    ui::FillSolid(surface.dc(), client, kPlainBackground);
+    if (normal_.bitmap.get() != nullptr) {
+        ui::DrawBitmap(surface.dc(), normal_.bitmap.get(), 0, 0);
+    }
+    if (!HasSkin()) {
+        ui::UniqueFont title = ui::CreateUiFont(18, FW_NORMAL);
+        ui::DrawTextIn(surface.dc(), kMainWindowTitle, RECT{20, 20, 800, 60}, title.get(), kStatusColor,
+                       DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+    ui::UniqueFont font = ui::CreateUiFont(14, 300);
+    ui::DrawTextIn(surface.dc(), status_, ToRect(mw::kStatusText), font.get(), kStatusColor, kStatusFlags);
+    BitBlt(dc, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
+    return true;
+}
+
+bool CKX77DriverDlg::OnLButtonDown(UINT, POINT at) {
+    // Drag by the body. Only for a real press: a synthetic click must not start the system's
+    // move loop, which would wait for a button release that never comes.
+    if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) {
+        POINT screen = at;
+        ClientToScreen(hwnd(), &screen);
+        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, ui::LParamFromPoint(screen));
+    }
+    return true;
+}
+
+bool CKX77DriverDlg::OnMouseMove(UINT, POINT at) {
+    if (!status_.empty()) {
+        status_.clear();
+        InvalidateStatus();
+    }
+    POINT screen = at;
+    ClientToScreen(hwnd(), &screen);
+    int code = 1;
+    auto check = [&](const ui::Window& button) {
+        RECT r;
+        if (button.hwnd() != nullptr && GetWindowRect(button.hwnd(), &r)) {
+            InflateRect(&r, 1, 1);
+            if (PtInRect(&r, screen)) {
+                PostMessageW(hwnd(), msg::kStatusText, 0, code);
+            }
+        }
+        ++code;
+    };
+    for (const auto& tab : tabs_)
+        check(tab);
+    for (const auto& profile : profiles_)
+        check(profile);
+    check(apply_);
+    return true;
+}
+
+void CKX77DriverDlg::SetStatusCode(int code) {
+    std::wstring text = ui::Wide(StatusText(code, Strings(), app_.profiles.LiveRecord()));
+    if (text != status_) {
+        status_ = std::move(text);
+        InvalidateStatus();
+    }
+}
+
+void CKX77DriverDlg::InvalidateStatus() {
+    const RECT r = ToRect(mw::kStatusText);
+    InvalidateRect(hwnd(), &r, FALSE);
+}
+
+}  // namespace kx90
