@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "win/ui/dialog.h"
@@ -16,9 +17,12 @@ inline constexpr UINT kProgressMessage = 0x42B;
 // The window text that identifies the progress window; it is never shown.
 inline constexpr wchar_t kProgressWindowText[] = L"NorviKX90ProcessDlg";
 
+struct ProgressParts;
+
 class CDlgProgress : public ui::Dialog {
 public:
     explicit CDlgProgress(std::wstring installDir);
+    ~CDlgProgress() override;
 
     // Shows the window modally over owner and returns when it closes (after 100 %, on Close()
     // or through the system menu).
@@ -36,9 +40,13 @@ protected:
     bool PreTranslateMessage(MSG& msg) override;
 
 private:
+    void OnProgress(int percent);
+    void Paint(HDC dc);
+
     std::wstring installDir_;
     std::atomic<HWND> handle_{nullptr};
     int position_ = 0;
+    std::unique_ptr<ProgressParts> parts_;  // pictures and bar, only while shown
 };
 
 // Starts InstallDir\FWUpdate\FlashTool.exe with "1" (Chinese interface) or "0", then posts

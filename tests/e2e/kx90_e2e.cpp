@@ -1,0 +1,453 @@
+// kx90_e2e: drives the installed KX90Driver.exe from outside under Wine.
+//   kx90_e2e run INSTALL_DIR WORK_DIR
+//       The end-to-end test: pages, profile 3 applied to the virtual mouse, the files it leaves,
+//       a second copy, the tray menu's Exit; the boot-loader hand-off; start-up without a mouse.
+//       Prints one line per check and the start-up and memory figures; exit code 0 when all pass.
+//   kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE
+//       Screenshots of the main window and its five pages (run.sh without a display), then Exit.
+#include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "core/device/device_protocol.h"
+#include "core/device/profile_writer.h"
+#include "core/layout/main_window_layout.h"
+#include "core/profile/data_folders.h"
+#include "core/profile/profile_catalogue.h"
+#include "core/profile/profile_file.h"
+#include "core/profile/profile_record.h"
+#include "program_driver.h"
+
+namespace kx90::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+namespace mw = layout::main_window;
+using Clock = std::chrono::steady_clock;
+
+class Report {
+public:
+    void Check(bool ok, const std::string& name, const std::string& detail = {}) {
+        std::printf("%s  %s%s%s\n", ok ? "PASS" : "FAIL", name.c_str(), detail.empty() ? "" : ": ",
+                    detail.c_str());
+        std::fflush(stdout);
+        failures_ += ok ? 0 : 1;
+    }
+    void Note(const std::string& text) {
+        std::printf("NOTE  %s\n", text.c_str());
+        std::fflush(stdout);
+    }
+    int failures() const { return failures_; }
+
+private:
+    int failures_ = 0;
+};
+
+long long MsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
+}
+
+std::string Hex32(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
+    return text;
+}
+
+// The sixteen entries of the virtual mouse's "key_matrix" line.
+std::optional<std::array<uint32_t, kKeyMatrixEntries>> KeyMatrixOf(const std::string& state) {
+    std::istringstream lines(state);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("key_matrix", 0) != 0) {
+            continue;
+        }
+        std::istringstream words(line.substr(10));
+        std::array<uint32_t, kKeyMatrixEntries> matrix{};
+        for (uint32_t& entry : matrix) {
+            std::string word;
+            if (!(words >> word)) {
+                return std::nullopt;
+            }
+            entry = static_cast<uint32_t>(std::stoul(word, nullptr, 16));
+        }
+        return matrix;
+    }
+    return std::nullopt;
+}
+
+std::string LineOf(const std::string& state, const std::string& key) {
+    std::istringstream lines(state);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind(key + " ", 0) == 0) {
+            return line.substr(key.size() + 1);
+        }
+    }
+    return {};
+}
+
+std::optional<ProfileCatalogue> ReadCatalogue(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    ProfileCatalogue catalogue{};
+    if (!in.read(reinterpret_cast<char*>(&catalogue), sizeof catalogue)) {
+        return std::nullopt;
+    }
+    return catalogue;
+}
+
+bool Slot3Active(const fs::path& dataDir) {
+    const auto catalogue = ReadCatalogue(CatalogueFilePath(dataDir));
+    if (!catalogue) {
+        return false;
+    }
+    for (int k = 1; k <= kProfileSlotCount; ++k) {
+        if ((catalogue->Slot(k).active != 0) != (k == 3)) {
+            return false;
+        }
+    }
+    return catalogue->Slot(3).slotMarker == kSlotMarker;
+}
+
+// A folder made fresh for one run of the program.
+fs::path FreshFolder(const fs::path& path) {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+    fs::create_directories(path, ec);
+    return fs::path(path).make_preferred();
+}
+
+// The settings the mouse holds match the profile file: every entry of a button that is not a
+// macro, and the fixed entry 3.
+void CheckKeyMatrix(Report& report, const std::string& state, const fs::path& profileFile) {
+    ProfileRecord record{};
+    const bool read = ReadProfileFile(profileFile, record).status == FileStatus::kOk && IsValid(record);
+    report.Check(read, "Profile3.cfg is a valid profile of 22252 bytes",
+                 read ? "" : "unreadable or wrong magic");
+    const auto matrix = KeyMatrixOf(state);
+    report.Check(matrix.has_value(), "virtual mouse state has a key matrix");
+    if (!read || !matrix) {
+        return;
+    }
+    std::string mismatches;
+    for (int i = 0; i < kButtonCount; ++i) {
+        const ButtonAssignment& button = record.buttons[i];
+        if (button.functionCode == kFunctionMacro) {
+            continue;
+        }
+        const int entry = kButtonOrder[static_cast<size_t>(i)].keyMatrixEntry;
+        const uint32_t expected = BasicKeyMatrixEntry(button, i);
+        if ((*matrix)[static_cast<size_t>(entry)] != expected) {
+            mismatches += " entry " + std::to_string(entry) + " " +
+                          Hex32((*matrix)[static_cast<size_t>(entry)]) + " != " + Hex32(expected);
+        }
+    }
+    if ((*matrix)[3] != kKeyMatrixFixedEntry3) {
+        mismatches += " entry 3 " + Hex32((*matrix)[3]);
+    }
+    report.Check(mismatches.empty(), "mouse key matrix matches profile 3", mismatches);
+    report.Check(!LineOf(state, "report_rate").empty() && LineOf(state, "report_rate") != "0",
+                 "report rate was written", "report_rate " + LineOf(state, "report_rate"));
+}
+
+// The five tabs in turn: each shows its own page; the profile buttons and Apply follow the page.
+// Returns the pages in tab order (null where none showed).
+std::array<HWND, 5> VisitTabs(Report& report, HWND main, const fs::path& screenshots) {
+    std::array<HWND, 5> pages{};
+    for (int k = 0; k < 5; ++k) {
+        const bool clicked = ClickAt(main, QuadCentre(mw::kTabs[k]));
+        const bool editable = k < 2;
+        HWND apply = ChildAt(main, QuadCentre(mw::kApply));
+        HWND profile = ChildAt(main, QuadCentre(mw::kProfiles[0]));
+        HWND page = nullptr;
+        const bool shown = WaitUntil(
+            [&] {
+                page = VisiblePage(main);
+                const bool fresh =
+                    page != nullptr && std::find(pages.begin(), pages.begin() + k, page) == pages.begin() + k;
+                return fresh && IsWindowEnabled(apply) == (editable ? TRUE : FALSE) &&
+                       IsWindowEnabled(profile) == (editable ? TRUE : FALSE);
+            },
+            milliseconds(3000));
+        pages[static_cast<size_t>(k)] = page;
+        report.Check(clicked && shown, "tab " + std::to_string(k + 1) + " shows its own page",
+                     !clicked ? "no control under the tab"
+                              : (page == nullptr ? "no visible page"
+                                                 : std::string("Apply/profile buttons ") +
+                                                       (IsWindowEnabled(apply) ? "enabled" : "disabled")));
+        if (!screenshots.empty()) {
+            std::this_thread::sleep_for(milliseconds(300));  // let the page finish painting
+            CaptureWindow(main, screenshots / ("page_" + std::to_string(k + 1) + ".png"));
+        }
+    }
+    return pages;
+}
+
+void NoteMemory(Report& report, const ChildProgram& program, const std::string& when) {
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(program.process(), &memory, sizeof memory)) {
+        report.Note("working set " + when + ": " + std::to_string(memory.WorkingSetSize / 1024) +
+                    " KiB (peak " + std::to_string(memory.PeakWorkingSetSize / 1024) + " KiB, page file " +
+                    std::to_string(memory.PagefileUsage / 1024) + " KiB)");
+    }
+}
+
+HWND WaitForMainWindow(const ChildProgram& program, milliseconds timeout) {
+    HWND main = nullptr;
+    WaitUntil([&] { return (main = FindTopLevel(kMainWindowTitle, program.id(), true)) != nullptr; }, timeout,
+              milliseconds(2));
+    return main;
+}
+
+void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "normal" / "tmp");
+    const fs::path state = (work / "normal" / "mouse-state.txt").make_preferred();
+    std::error_code ec;
+    fs::remove(state, ec);
+    const fs::path dataDir = tmp / "NORVI" / "KX90";
+    const EnvironmentChanges env = {
+        {L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", state.wstring()}};
+
+    ChildProgram first;
+    const auto start = Clock::now();
+    if (!first.Start(program, L"", env)) {
+        report.Check(false, "program starts", "CreateProcessW failed " + std::to_string(GetLastError()));
+        return;
+    }
+    HWND main = WaitForMainWindow(first, milliseconds(30000));
+    const long long startupMs = MsSince(start);
+    report.Check(main != nullptr, "main window shown with the virtual mouse",
+                 main != nullptr ? std::to_string(startupMs) + " ms" : "not within 30 s");
+    if (main == nullptr) {
+        return;
+    }
+    report.Note("first start-up to the main window shown: " + std::to_string(startupMs) + " ms");
+    std::this_thread::sleep_for(milliseconds(500));
+    NoteMemory(report, first, "after start-up");
+    report.Check(fs::exists(CatalogueFilePath(dataDir)), "data folder seeded in the fresh TMP",
+                 Narrow(CatalogueFilePath(dataDir).wstring()));
+    // The virtual mouse writes its state after the first setting it receives, not when opened.
+    report.Check(!fs::exists(state), "nothing sent to the mouse at start-up");
+
+    const std::array<HWND, 5> pages = VisitTabs(report, main, {});
+    ClickAt(main, QuadCentre(mw::kTabs[0]));
+    report.Check(
+        WaitUntil([&] { return pages[0] != nullptr && VisiblePage(main) == pages[0]; }, milliseconds(3000)),
+        "tab 1 shows the first page again");
+
+    // Selecting a profile changes nothing in the mouse until Apply.
+    const std::string stateBefore = ReadText(state).value_or("");
+    report.Check(ClickAt(main, QuadCentre(mw::kProfiles[2])), "profile 3 button pressed");
+    std::this_thread::sleep_for(milliseconds(700));
+    report.Check(ReadText(state).value_or("") == stateBefore,
+                 "selecting profile 3 sends nothing to the mouse");
+
+    const auto applied = fs::file_time_type::clock::now();
+    const fs::path profile3 = ProfileFilePath(dataDir, 3);
+    const auto applyStart = Clock::now();
+    report.Check(ClickAt(main, QuadCentre(mw::kApply)), "Apply pressed");
+    HWND progress = nullptr;
+    const bool progressShown = WaitUntil(
+        [&] { return (progress = FindTopLevel(kProgressWindowTitle, first.id(), true)) != nullptr; },
+        milliseconds(10000), milliseconds(2));
+    report.Check(progressShown, "progress window appears");
+    const bool progressClosed =
+        progressShown &&
+        WaitUntil([&] { return !IsWindow(progress) || !IsWindowVisible(progress); }, milliseconds(60000));
+    report.Check(progressClosed, "progress window closes after the write",
+                 std::to_string(MsSince(applyStart)) + " ms after Apply");
+    const bool saved = WaitUntil(
+        [&] {
+            std::error_code ec;
+            const auto written = fs::last_write_time(profile3, ec);
+            return !ec && written >= applied - std::chrono::seconds(2) && Slot3Active(dataDir);
+        },
+        milliseconds(5000), milliseconds(50));
+    report.Check(saved, "Profile3.cfg rewritten and ConfigInfo.cfg has slot 3 active");
+    const std::string written = ReadText(state).value_or("");
+    report.Check(LineOf(written, "mode") == "normal" && LineOf(written, "firmware") == "15",
+                 "the virtual mouse in normal mode received the write");
+    CheckKeyMatrix(report, written, profile3);
+    NoteMemory(report, first, "after the pages and a write");
+    report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
+
+    // A second copy finds the first and ends; the first stays.
+    ChildProgram second;
+    const bool secondStarted = second.Start(program, L"", env);
+    const auto secondEnd = secondStarted ? second.WaitForExit(milliseconds(15000)) : std::nullopt;
+    report.Check(secondEnd.has_value() && first.Running() && IsWindowVisible(main),
+                 "a second copy exits while the first window stays shown",
+                 secondEnd ? "exit code " + std::to_string(*secondEnd) : "still running after 15 s");
+    report.Check(FindTopLevel(kMainWindowTitle, second.id(), false) == nullptr || !second.Running(),
+                 "the second copy made no main window of its own");
+
+    std::wstring how;
+    const bool exited = ExitThroughTray(main, first, milliseconds(20000), how);
+    report.Check(exited, "program ends through the tray menu's Exit", Narrow(how));
+    report.Check(how.rfind(L"tray menu", 0) == 0, "Exit chosen in the tray menu itself", Narrow(how));
+}
+
+// A start with everything warm (Wine, the file cache, the data folder seeded): the time to the main
+// window, then out through the tray again.
+void MeasureWarmStart(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = fs::path(work / "normal" / "tmp").make_preferred();
+    const fs::path state = (work / "normal" / "mouse-state.txt").make_preferred();
+    ChildProgram driver;
+    const auto start = Clock::now();
+    if (!driver.Start(
+            program, L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", state.wstring()}})) {
+        return;
+    }
+    HWND main = WaitForMainWindow(driver, milliseconds(30000));
+    const long long startupMs = MsSince(start);
+    report.Check(main != nullptr, "main window shown again (warm start)", std::to_string(startupMs) + " ms");
+    if (main == nullptr) {
+        return;
+    }
+    report.Note("warm start-up to the main window shown: " + std::to_string(startupMs) + " ms");
+    std::wstring how;
+    report.Check(ExitThroughTray(main, driver, milliseconds(20000), how),
+                 "warm copy ends through the tray menu", Narrow(how));
+}
+
+void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "bootloader" / "tmp");
+    ChildProgram driver;
+    if (!driver.Start(
+            program, L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", L"bootloader"}})) {
+        report.Check(false, "program starts in boot-loader mode");
+        return;
+    }
+    bool mainShown = false;
+    HWND flash = nullptr;
+    HWND line = nullptr;
+    WaitUntil(
+        [&] {
+            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            flash = FindTopLevel(kFlashToolTitle, 0, true);
+            line =
+                flash != nullptr ? FindWindowExW(flash, nullptr, nullptr, L"Language argument: 0") : nullptr;
+            return line != nullptr;
+        },
+        milliseconds(30000));
+    report.Check(
+        line != nullptr, "boot-loader mode starts FlashTool.exe with \"0\"",
+        flash == nullptr ? "no flash tool window" : (line == nullptr ? "no \"Language argument: 0\"" : ""));
+    bool ended = WaitUntil(
+        [&] {
+            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            return !driver.Running();
+        },
+        milliseconds(15000));
+    report.Check(ended, "program closes after the hand-off");
+    report.Check(!mainShown, "main window never shown in boot-loader mode");
+    if (flash != nullptr) {
+        DWORD flashProcess = 0;
+        GetWindowThreadProcessId(flash, &flashProcess);
+        PostMessageW(flash, WM_CLOSE, 0, 0);
+        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
+            if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
+                TerminateProcess(h, 1);
+            }
+            CloseHandle(h);
+        }
+    }
+}
+
+void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "nomouse" / "tmp");
+    ChildProgram driver;
+    const auto start = Clock::now();
+    if (!driver.Start(
+            program, L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", std::nullopt}})) {
+        report.Check(false, "program starts without a mouse");
+        return;
+    }
+    bool mainShown = false;
+    bool noticeShown = WaitUntil(
+        [&] {
+            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            return FindTopLevel(kInfoWindowTitle, driver.id(), true) != nullptr;
+        },
+        milliseconds(20000));
+    report.Check(noticeShown, "without a mouse the count-down notice appears",
+                 std::to_string(MsSince(start)) + " ms");
+    const bool ended = WaitUntil(
+        [&] {
+            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            return !driver.Running();
+        },
+        milliseconds(20000));
+    report.Check(ended, "without a mouse the program ends after the count-down",
+                 std::to_string(MsSince(start)) + " ms after start");
+    report.Check(!mainShown, "main window never shown without a mouse");
+}
+
+int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
+    Report report;
+    const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
+    if (!fs::exists(program)) {
+        report.Check(false, "KX90Driver.exe is installed", Narrow(program.wstring()) + " is missing");
+        return 1;
+    }
+    const auto start = Clock::now();
+    RunWithVirtualMouse(report, program, work);
+    MeasureWarmStart(report, program, work);
+    RunInBootloaderMode(report, program, work);
+    RunWithoutMouse(report, program, work);
+    report.Note("whole run " + std::to_string(MsSince(start)) + " ms, " + std::to_string(report.failures()) +
+                " failed");
+    return report.failures() == 0 ? 0 : 1;
+}
+
+int Capture(const fs::path& installDir, const fs::path& out, const fs::path& state) {
+    Report report;
+    const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
+    ChildProgram driver;
+    if (!driver.Start(program, L"", {{L"KX90_VIRTUAL_MOUSE", fs::path(state).make_preferred().wstring()}})) {
+        report.Check(false, "program starts", Narrow(program.wstring()));
+        return 1;
+    }
+    HWND main = WaitForMainWindow(driver, milliseconds(60000));
+    report.Check(main != nullptr, "main window shown");
+    if (main == nullptr) {
+        return 1;
+    }
+    std::this_thread::sleep_for(milliseconds(800));
+    report.Check(CaptureWindow(main, out / "main_window.png"), "main_window.png");
+    VisitTabs(report, main, out);
+    ClickAt(main, QuadCentre(mw::kTabs[0]));
+    std::wstring how;
+    report.Check(ExitThroughTray(main, driver, milliseconds(20000), how),
+                 "program ends through the tray menu", Narrow(how));
+    return report.failures() == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kx90::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace kx90::e2e;
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"run" && argc == 4) {
+        return RunEndToEnd(argv[2], argv[3]);
+    }
+    if (mode == L"capture" && argc == 5) {
+        return Capture(argv[2], argv[3], argv[4]);
+    }
+    std::fprintf(stderr,
+                 "usage: kx90_e2e run INSTALL_DIR WORK_DIR\n"
+                 "       kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE\n");
+    return 2;
+}

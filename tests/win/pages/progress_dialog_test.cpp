@@ -1,0 +1,312 @@
+// The progress window run modally while another thread plays the profile writer: the bar follows
+// the progress, the window goes half a second after 100 %, the keyboard cannot close it, Close()
+// can; and the flash tool hand-off.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "../../core/support/temp_dir.h"
+#include "../../core/support/ui_language_scope.h"
+#include "skin/skin_fixture.h"
+#include "win/pages/progress_dialog.h"
+
+namespace kx90::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr POINT kBarOrigin{35, 47};  // the bar's place in the window, client pixels
+constexpr int kBarWidth = 260;
+
+std::wstring InstallDir() {
+    return SkinDir().wstring();  // holds skins\ProgressBar like the installation
+}
+
+// Whether the status line's box shows light text over the dark background.
+bool ShowsStatusText(HWND window) {
+    int light = 0;
+    for (int y = 22; y < 40; y += 2) {
+        for (int x = 35; x < 200; x += 2) {
+            const COLORREF c = WindowPixel(window, {x, y});
+            light += (GetRValue(c) > 0x60 && GetGValue(c) > 0x60 && GetBValue(c) > 0x60) ? 1 : 0;
+        }
+    }
+    return light > 20;
+}
+
+// Waits (bounded) on a worker thread for the dialog's window to be up.
+HWND WaitForWindow(const CDlgProgress& dialog, milliseconds timeout = milliseconds(5000)) {
+    const auto end = Clock::now() + timeout;
+    while (Clock::now() < end) {
+        if (HWND window = dialog.Handle(); window != nullptr && IsWindowVisible(window)) {
+            return window;
+        }
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    return nullptr;
+}
+
+bool WaitUntilGone(HWND window, milliseconds timeout) {
+    const auto end = Clock::now() + timeout;
+    while (Clock::now() < end) {
+        if (!IsWindow(window)) {
+            return true;
+        }
+        std::this_thread::sleep_for(milliseconds(5));
+    }
+    return false;
+}
+
+// A worker thread that runs the script against the dialog while the test thread sits in RunModal.
+class Writer {
+public:
+    template <typename Script>
+    explicit Writer(Script script) : thread_(script) {}
+    ~Writer() { thread_.join(); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+private:
+    std::thread thread_;
+};
+
+TEST(ProgressDialog, BarFollowsEachStepAndTheWindowClosesHalfASecondAfterFull) {
+    ScopedUiLanguage english(false);
+    HostWindow owner;
+    ASSERT_TRUE(owner.Open(40, 40, 200, 120));
+    CDlgProgress dialog(InstallDir());
+
+    std::vector<int> steps;
+    for (int p = 0; p <= 90; p += 7) {
+        steps.push_back(p);
+    }
+    steps.push_back(90);
+    std::vector<int> seen;
+    std::vector<int> badPixels;
+    bool foundWindow = false;
+    bool titleRight = false;
+    bool textShown = false;
+    bool ownerDisabled = false;
+    RECT barRect{};
+    SIZE windowSize{};
+    long long hiddenAfter = 0;
+    {
+        Writer writer([&] {
+            HWND window = WaitForWindow(dialog);
+            foundWindow = window != nullptr;
+            if (!foundWindow) {
+                return;
+            }
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            titleRight = std::wstring(title) == kProgressWindowText;
+            ownerDisabled = !IsWindowEnabled(owner.hwnd());
+            textShown = ShowsStatusText(window);
+            RECT r;
+            GetWindowRect(window, &r);
+            windowSize = SIZE{r.right - r.left, r.bottom - r.top};
+            if (HWND bar = GetDlgItem(window, 777); bar != nullptr) {
+                GetWindowRect(bar, &barRect);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&barRect), 2);
+            }
+            for (int p : steps) {
+                // Sent, so the step has been painted when the call returns.
+                SendMessageW(window, kProgressMessage, static_cast<WPARAM>(p), 0);
+                seen.push_back(dialog.Position());
+                if (p == 0 || p >= 50) {
+                    // Filled up to the bar's share, empty after it.
+                    const int filled = kBarWidth * p / 100;
+                    const COLORREF inside =
+                        WindowPixel(window, {kBarOrigin.x + filled - 3, kBarOrigin.y + 4});
+                    const COLORREF after = WindowPixel(window, {kBarOrigin.x + filled + 3, kBarOrigin.y + 4});
+                    if ((p > 0 && inside == after) ||
+                        (p == 0 && after != WindowPixel(window, {kBarOrigin.x + 100, kBarOrigin.y + 4}))) {
+                        badPixels.push_back(p);
+                    }
+                }
+            }
+            if (!CaptureWindowToPng(window, ScreenshotDir() / "progress_window_en.png")) {
+                badPixels.push_back(-1);
+            }
+            // Hidden is what the user sees; under Wine without a window manager the destruction that
+            // follows waits up to 2 s for the X server to confirm the unmapping.
+            const auto full = Clock::now();
+            PostMessageW(window, kProgressMessage, 100, 0);
+            const auto end = full + milliseconds(5000);
+            while (IsWindow(window) && IsWindowVisible(window) && Clock::now() < end) {
+                std::this_thread::sleep_for(milliseconds(2));
+            }
+            hiddenAfter = std::chrono::duration_cast<milliseconds>(Clock::now() - full).count();
+        });
+        dialog.RunModal(owner.hwnd());
+    }
+    ASSERT_TRUE(foundWindow);
+    EXPECT_TRUE(titleRight);
+    EXPECT_TRUE(textShown);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    EXPECT_EQ(windowSize.cx, 330);
+    EXPECT_EQ(windowSize.cy, 90);
+    EXPECT_EQ(barRect.left, 35);
+    EXPECT_EQ(barRect.top, 47);
+    EXPECT_EQ(barRect.right, 295);
+    EXPECT_EQ(barRect.bottom, 56);
+    EXPECT_EQ(seen, steps);
+    EXPECT_TRUE(badPixels.empty()) << "first bad step " << badPixels.front();
+    EXPECT_EQ(dialog.Position(), 100);
+    EXPECT_GE(hiddenAfter, 450);
+    EXPECT_LT(hiddenAfter, 1000);
+    EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+TEST(ProgressDialog, KeyboardCannotCloseItButTheSystemMenuCan) {
+    ScopedUiLanguage chinese(true);
+    CDlgProgress dialog(InstallDir());
+    bool stayedUp = false;
+    bool textShown = false;
+    bool closedBySystemMenu = false;
+    {
+        Writer writer([&] {
+            HWND window = WaitForWindow(dialog);
+            if (window == nullptr) {
+                return;
+            }
+            PostMessageW(window, kProgressMessage, 42, 0);
+            const LPARAM alt = 1 << 29;
+            for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_SPACE}) {
+                PostMessageW(window, WM_KEYDOWN, key, 1);
+                PostMessageW(window, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+            }
+            PostMessageW(window, WM_SYSKEYDOWN, VK_F4, alt | 1);
+            std::this_thread::sleep_for(milliseconds(600));
+            stayedUp = IsWindow(window) && IsWindowVisible(window);
+            textShown = ShowsStatusText(window);
+            CaptureWindowToPng(window, ScreenshotDir() / "progress_window_zh.png");
+            // Alt+Space, Close.
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            closedBySystemMenu = WaitUntilGone(window, milliseconds(3000));
+        });
+        dialog.RunModal(nullptr);
+    }
+    EXPECT_TRUE(stayedUp);
+    EXPECT_TRUE(textShown);
+    EXPECT_TRUE(closedBySystemMenu);
+    EXPECT_EQ(dialog.Position(), 42);
+}
+
+// What a failed write looks like: progress stops part-way and the main window closes the window,
+// from its own thread; Close() from another thread works too, and with no window it does nothing.
+TEST(ProgressDialog, CloseEndsTheModalRunFromEitherThread) {
+    ScopedUiLanguage english(false);
+    CDlgProgress dialog(InstallDir());
+    dialog.Close();  // not shown: nothing happens
+
+    static CDlgProgress* target = nullptr;
+    target = &dialog;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 400, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        target->Close();
+    });
+    std::atomic<bool> sentProgress{false};
+    {
+        Writer writer([&] {
+            if (HWND window = WaitForWindow(dialog)) {
+                PostMessageW(window, kProgressMessage, 35, 0);
+                sentProgress = true;
+            }
+        });
+        const auto start = Clock::now();
+        dialog.RunModal(nullptr);
+        EXPECT_LT(Clock::now() - start, milliseconds(3000));
+    }
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(sentProgress);
+    EXPECT_EQ(dialog.Handle(), nullptr);
+
+    // The object is reused for the next write, which starts again at 0 and is closed from outside.
+    bool startedAtZero = false;
+    {
+        Writer writer([&] {
+            if (WaitForWindow(dialog) != nullptr) {
+                startedAtZero = dialog.Position() == 0;
+                dialog.Close();
+            }
+        });
+        const auto start = Clock::now();
+        dialog.RunModal(nullptr);
+        EXPECT_LT(Clock::now() - start, milliseconds(5000));
+    }
+    EXPECT_TRUE(startedAtZero);
+}
+
+// Without its pictures the window has no size, but the run and the close at 100 % are the same.
+TEST(ProgressDialog, MissingPicturesStillCloseAtFull) {
+    TempDir empty;
+    CDlgProgress dialog(empty.path().wstring());
+    {
+        Writer writer([&] {
+            const auto end = Clock::now() + milliseconds(5000);
+            while (dialog.Handle() == nullptr && Clock::now() < end) {
+                std::this_thread::sleep_for(milliseconds(10));
+            }
+            PostMessageW(dialog.Handle(), kProgressMessage, 100, 0);
+        });
+        const auto start = Clock::now();
+        dialog.RunModal(nullptr);
+        EXPECT_LT(Clock::now() - start, milliseconds(3000));
+    }
+    EXPECT_EQ(dialog.Position(), 100);
+}
+
+// The hand-off starts the flasher with the language argument and closes the main window.
+TEST(FlashToolHandOff, StartsTheFlasherWithTheLanguageAndClosesTheMainWindow) {
+    const std::filesystem::path flasher =
+        SkinDir().parent_path() / "components" / "flashtool" / "FlashTool.exe";
+    if (!std::filesystem::exists(flasher)) {
+        GTEST_SKIP() << "FlashTool.exe is not built";
+    }
+    TempDir install;
+    std::filesystem::create_directories(install.path() / "FWUpdate");
+    std::filesystem::copy_file(flasher, install.path() / "FWUpdate" / "FlashTool.exe");
+
+    for (const bool chinese : {true, false}) {
+        ScopedUiLanguage language(chinese);
+        HostWindow main;
+        ASSERT_TRUE(main.Open(60, 60, 100, 60, L"KX90 hand-off test"));
+        main.Record(WM_CLOSE);
+        EXPECT_TRUE(LaunchFlashTool(install.path().wstring(), main.hwnd()));
+        PumpFor(milliseconds(50));
+        EXPECT_EQ(main.Of(WM_CLOSE).size(), 1u);
+
+        HWND flash = nullptr;
+        const std::wstring expected = std::wstring(L"Language argument: ") + (chinese ? L"1" : L"0");
+        HWND line = nullptr;
+        PumpUntil(
+            [&] {
+                flash = FindWindowW(nullptr, L"KX90 Flash Tool");
+                line = flash != nullptr ? FindWindowExW(flash, nullptr, nullptr, expected.c_str()) : nullptr;
+                return line != nullptr;
+            },
+            milliseconds(15000));
+        EXPECT_NE(line, nullptr) << (chinese ? "Chinese" : "English");
+        if (flash != nullptr) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(flash, &process);
+            PostMessageW(flash, WM_CLOSE, 0, 0);
+            if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process)) {
+                if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
+                    TerminateProcess(h, 1);
+                }
+                CloseHandle(h);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kx90::test
