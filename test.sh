@@ -26,6 +26,11 @@ step "native tests"
 ctest --preset native -j"$jobs" 2>&1 | tee build/logs/native-ctest.log
 native_rc=${PIPESTATUS[0]}
 
+step "fuzzing the XML reader (60 s)"
+./fuzz/run.sh 60 >build/logs/fuzz.log 2>&1
+fuzz_rc=$?
+tail -n 6 build/logs/fuzz.log
+
 step "windows tests (Wine)"
 export WINEPREFIX="$root/build/wineprefix"
 # One X server for all Windows tests; 24-bit so captured screenshots keep their colours.
@@ -45,6 +50,8 @@ count() { # log, which (passed|failed)
 }
 passed=$(( $(count build/logs/native-ctest.log passed) + $(count build/logs/windows-ctest.log passed) ))
 failed=$(( $(count build/logs/native-ctest.log failed) + $(count build/logs/windows-ctest.log failed) ))
+# The fuzz run counts as one test.
+if [ "$fuzz_rc" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 if [ "$native_rc" -ne 0 ] || [ "$windows_rc" -ne 0 ]; then
     [ "$failed" -eq 0 ] && failed=1
 fi

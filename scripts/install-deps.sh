@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ clang pkg-config
+    cmake make g++ clang libclang-rt-14-dev pkg-config
     g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
     wine64 xvfb xauth
     libgtest-dev googletest libgmock-dev libbenchmark-dev

@@ -1,0 +1,54 @@
+// Paged storage of the XML reader's element records.
+#include "core/i18n/xml_element_index.h"
+
+#include <algorithm>
+
+namespace kx90 {
+
+void ElementRecord::SetTagLengths(size_t startTag, size_t endTag) {
+    const auto startField = static_cast<uint32_t>(std::min<size_t>(startTag, kMaxStartTagLength));
+    const auto endField = static_cast<uint32_t>(std::min<size_t>(endTag, kMaxEndTagLength));
+    tagLengths = startField | (endField << 22);
+    if (startField == kMaxStartTagLength || endField == kMaxEndTagLength) {
+        flags |= kElementIllFormed;
+    }
+}
+
+void ElementIndex::Reset(uint32_t capacity) {
+    pages_.clear();
+    lastPageRecords_ = 0;
+    size_ = 0;
+    capacity_ = 0;
+    Grow(std::max<uint32_t>(capacity, 1));
+}
+
+uint32_t ElementIndex::Append() {
+    if (size_ == capacity_) {
+        Grow(std::max(capacity_ + 1, size_ + size_ / 2));
+    }
+    (*this)[size_] = ElementRecord{};
+    return size_++;
+}
+
+void ElementIndex::Grow(uint32_t capacity) {
+    // Widen the last page first (copying only its records), then add pages.
+    if (!pages_.empty() && lastPageRecords_ < kPageRecords) {
+        const uint32_t fullPagesRecords = capacity_ - lastPageRecords_;
+        const uint32_t wanted = std::min(kPageRecords, capacity - std::min(capacity, fullPagesRecords));
+        if (wanted > lastPageRecords_) {
+            auto page = std::make_unique<ElementRecord[]>(wanted);
+            std::copy_n(pages_.back().get(), size_ - fullPagesRecords, page.get());
+            pages_.back() = std::move(page);
+            capacity_ += wanted - lastPageRecords_;
+            lastPageRecords_ = wanted;
+        }
+    }
+    while (capacity_ < capacity) {
+        const uint32_t records = std::min(kPageRecords, capacity - capacity_);
+        pages_.push_back(std::make_unique<ElementRecord[]>(records));
+        capacity_ += records;
+        lastPageRecords_ = records;
+    }
+}
+
+}  // namespace kx90
