@@ -61,3 +61,20 @@ inline void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0) {
 }
 
 }  // namespace skingen
+
+namespace skingen {
+
+enum class Align { kLeft, kCenter, kRight };
+
+struct TextStyle {
+    double size = 12;  // pixels
+    Rgb color = palette::kText;
+    Align align = Align::kLeft;
+    bool bold = false;
+    const char* family = "DejaVu Sans";
+};
+
+// UTF-8 text in one line, vertically centred in the box (x, y, w, h).
+void DrawText(Canvas& c, const char* text, double x, double y, double w, double h, const TextStyle& style);
+
+}  // namespace skingen
