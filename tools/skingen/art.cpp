@@ -251,4 +251,41 @@ void DrawSkinMenuFace(Canvas& c, Look look, bool withSubmenu) {
     }
 }
 
+void DrawStepIcon(Canvas& c, Step step, bool selected) {
+    cairo_t* cr = c.cr();
+    const Rgb color = selected ? palette::kWhite : palette::kAccent;
+    if (step == Step::kDelay) {
+        // A clock face with its hands at ten past.
+        SetColor(cr, color);
+        cairo_set_line_width(cr, 1.5);
+        cairo_arc(cr, 8, 8, 6.2, 0, 2 * M_PI);
+        cairo_stroke(cr);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_move_to(cr, 8, 8);
+        cairo_line_to(cr, 8, 4);
+        cairo_move_to(cr, 8, 8);
+        cairo_line_to(cr, 11, 9.5);
+        cairo_stroke(cr);
+        return;
+    }
+    // A key cap with an arrow: up for a released key, down for a pressed one.
+    c.RoundedPath(1.5, 1.5, 13, 13, 2.5);
+    SetColor(cr, selected ? palette::kAccentDark : Hex(0x1C1F24));
+    cairo_fill_preserve(cr);
+    SetColor(cr, color);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    const double d = step == Step::kKeyUp ? -1 : 1;
+    cairo_move_to(cr, 8, 8 + d * 4);
+    cairo_line_to(cr, 4, 8 - d * 0.5);
+    cairo_line_to(cr, 6.5, 8 - d * 0.5);
+    cairo_line_to(cr, 6.5, 8 - d * 4);
+    cairo_line_to(cr, 9.5, 8 - d * 4);
+    cairo_line_to(cr, 9.5, 8 - d * 0.5);
+    cairo_line_to(cr, 12, 8 - d * 0.5);
+    cairo_close_path(cr);
+    SetColor(cr, selected ? palette::kWhite : palette::kAccentLight);
+    cairo_fill(cr);
+}
+
 }  // namespace skingen

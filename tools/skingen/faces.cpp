@@ -105,7 +105,8 @@ void ChipFace(Canvas& c, const Box& r, Look look, const char* caption, double te
     style.size = textSize;
     style.align = Align::kCenter;
     style.bold = look == Look::kPressed;
-    style.color = look == Look::kNormal ? palette::kText : (look == Look::kHover ? palette::kWhite : kPressedText);
+    style.color =
+        look == Look::kNormal ? palette::kText : (look == Look::kHover ? palette::kWhite : kPressedText);
     if (look == Look::kPressed) {
         c.RoundedPath(r.left, r.top, r.Width(), r.Height(), 2);
         SetColor(c.cr(), palette::kAccent);

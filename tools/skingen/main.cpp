@@ -109,6 +109,22 @@ void InstalledSkins(const fs::path& skins) {
         {"MenuOverHaveSub.BMP", skingen::Look::kHover, true},
         {"MenuDownHaveSub.BMP", skingen::Look::kPressed, true},
     };
+    struct StepIcon {
+        const char* stem;
+        skingen::Step step;
+    };
+    for (const StepIcon& icon :
+         {StepIcon{"up", skingen::Step::kKeyUp}, StepIcon{"down", skingen::Step::kKeyDown},
+          StepIcon{"delay", skingen::Step::kDelay}}) {
+        for (bool selected : {false, true}) {
+            skingen::Canvas c(16, 16);
+            skingen::DrawStepIcon(c, icon.step, selected);
+            const fs::path path =
+                skins / (std::string(icon.stem) + (selected ? "_select.png" : "_normal.png"));
+            Check(skingen::WritePng(c.surface(), path), path);
+        }
+    }
+
     for (const MenuFace& f : faces) {
         skingen::Canvas c(layout::skin_menu::kItemFace.width, layout::skin_menu::kItemFace.height);
         skingen::DrawSkinMenuFace(c, f.look, f.withSubmenu);
@@ -191,7 +207,8 @@ void Pages(const fs::path& out, const fs::path& skins) {
         for (int i = 0; i < 3; ++i) {
             Canvas c(layout::performance_page::kSize.width, layout::performance_page::kSize.height);
             skingen::DrawPerformancePage(c, Look::kNormal, tabLooks[i], chinese);
-            const std::string name = std::string("function_tabs_") + (chinese ? "cn_" : "en_") + tabNames[i] + ".bmp";
+            const std::string name =
+                std::string("function_tabs_") + (chinese ? "cn_" : "en_") + tabNames[i] + ".bmp";
             Check(skingen::WriteBmp24(c.surface(), out / name), out / name);
         }
     }

@@ -146,9 +146,20 @@ const PerfText kPerfEnglish{"DPI levels",
                             "Low",
                             "High",
                             "DejaVu Sans"};
-const PerfText kPerfChinese{"DPI 档位",       "指针移动速度", "传感器设置", "静默高度",   "USB 回报率",
-                            "Windows 滚轮设置", "按键功能",     "提高指针精确度", "每格滚动指定的行数",
-                            "每格滚动一屏",   "慢",           "快",         "低",         "高",
+const PerfText kPerfChinese{"DPI 档位",
+                            "指针移动速度",
+                            "传感器设置",
+                            "静默高度",
+                            "USB 回报率",
+                            "Windows 滚轮设置",
+                            "按键功能",
+                            "提高指针精确度",
+                            "每格滚动指定的行数",
+                            "每格滚动一屏",
+                            "慢",
+                            "快",
+                            "低",
+                            "高",
                             "WenQuanYi Micro Hei"};
 
 void Caption(Canvas& c, const kx90::layout::CaptionZone& zone, const char* text, double ruleRight,
@@ -253,12 +264,24 @@ void HueWheel(Canvas& c, const Box& r) {
             const double f = hue - std::floor(hue);
             double rgb[3];
             switch (static_cast<int>(hue)) {
-                case 0: rgb[0] = 1, rgb[1] = f, rgb[2] = 0; break;
-                case 1: rgb[0] = 1 - f, rgb[1] = 1, rgb[2] = 0; break;
-                case 2: rgb[0] = 0, rgb[1] = 1, rgb[2] = f; break;
-                case 3: rgb[0] = 0, rgb[1] = 1 - f, rgb[2] = 1; break;
-                case 4: rgb[0] = f, rgb[1] = 0, rgb[2] = 1; break;
-                default: rgb[0] = 1, rgb[1] = 0, rgb[2] = 1 - f; break;
+                case 0:
+                    rgb[0] = 1, rgb[1] = f, rgb[2] = 0;
+                    break;
+                case 1:
+                    rgb[0] = 1 - f, rgb[1] = 1, rgb[2] = 0;
+                    break;
+                case 2:
+                    rgb[0] = 0, rgb[1] = 1, rgb[2] = f;
+                    break;
+                case 3:
+                    rgb[0] = 0, rgb[1] = 1 - f, rgb[2] = 1;
+                    break;
+                case 4:
+                    rgb[0] = f, rgb[1] = 0, rgb[2] = 1;
+                    break;
+                default:
+                    rgb[0] = 1, rgb[1] = 0, rgb[2] = 1 - f;
+                    break;
             }
             // White at the centre, full colour at the rim; the rim's last pixel is antialiased.
             const double edge = std::fmin(1.0, (1.0 - d) * rx);
@@ -314,7 +337,7 @@ void DrawLightingPage(Canvas& c, Look look) {
     Caption(c, z[1], "Proximity sensing", 253, family);
     Caption(c, z[2], "Colour settings", 895, family);
 
-    const char* const modes[6] = {"Steady on",  "Breathing",    "Breathing with your clicks",
+    const char* const modes[6] = {"Steady on",      "Breathing",    "Breathing with your clicks",
                                   "Spectrum cycle", "Colour cycle", "Lighting off"};
     for (int i = 0; i < 6; ++i) {
         OptionFace(c, Of(light::kModeButtons[i]), look, modes[i], true);
@@ -324,8 +347,8 @@ void DrawLightingPage(Canvas& c, Look look) {
     SliderTrack(c, bright, nullptr, nullptr);
     Label(c, "Breathing speed", {breath.left - 130, breath.top - 5, breath.left - 10, breath.bottom + 5},
           Align::kRight, 11, Hex(0x8A9099));
-    Label(c, "Brightness", {bright.left - 130, bright.top - 5, bright.left - 10, bright.bottom + 5}, Align::kRight,
-          11, Hex(0x8A9099));
+    Label(c, "Brightness", {bright.left - 130, bright.top - 5, bright.left - 10, bright.bottom + 5},
+          Align::kRight, 11, Hex(0x8A9099));
     OptionFace(c, Of(light::kMultiColorSwitch), look, "Three colours", false);
     for (const auto& s : light::kMultiColorSwatches) {
         const Box r = Of(s);
@@ -333,8 +356,8 @@ void DrawLightingPage(Canvas& c, Look look) {
     }
     const Box cycle = Of(light::kCycleSpeedSlider);
     SliderTrack(c, cycle, nullptr, nullptr);
-    Label(c, "Cycle speed", {cycle.left - 130, cycle.top - 5, cycle.left - 10, cycle.bottom + 5}, Align::kRight, 11,
-          Hex(0x8A9099));
+    Label(c, "Cycle speed", {cycle.left - 130, cycle.top - 5, cycle.left - 10, cycle.bottom + 5},
+          Align::kRight, 11, Hex(0x8A9099));
     OptionFace(c, Of(light::kProximityOn), look, "On", true);
     OptionFace(c, Of(light::kProximityOff), look, "Off", true);
 
@@ -362,8 +385,9 @@ void DrawMacroPage(Canvas& c, Look look) {
     Caption(c, macro::kHintAreas[0], "Macros", 327, family);
     Caption(c, macro::kHintAreas[2], "Events", 626, family);
     PushFace(c, macro::kGroupButton, look, nullptr);
-    Arrow(c, {macro::kGroupButton.right - 20, macro::kGroupButton.top, macro::kGroupButton.right - 4,
-              macro::kGroupButton.bottom},
+    Arrow(c,
+          {macro::kGroupButton.right - 20, macro::kGroupButton.top, macro::kGroupButton.right - 4,
+           macro::kGroupButton.bottom},
           false, look == Look::kPressed ? kPressedText : palette::kAccent);
     RecessedPanel(c, {macro::kMacroList.left - 1, macro::kMacroList.top - 1, macro::kMacroList.right + 1,
                       macro::kMacroList.bottom + 1});
@@ -381,8 +405,8 @@ void DrawMacroPage(Canvas& c, Look look) {
     // The record dot sits left of where the button centres its caption.
     cairo_t* cr = c.cr();
     cairo_new_path(cr);
-    cairo_arc(cr, macro::kRecordButton.left + 12.5, macro::kRecordButton.top + macro::kRecordButton.Height() / 2.0,
-              4, 0, 2 * M_PI);
+    cairo_arc(cr, macro::kRecordButton.left + 12.5,
+              macro::kRecordButton.top + macro::kRecordButton.Height() / 2.0, 4, 0, 2 * M_PI);
     SetColor(cr, look == Look::kPressed ? Hex(0x8E1C22) : palette::kRed);
     cairo_fill(cr);
     OptionFace(c, macro::kNoPauseBox, look, "Record without pauses", false, 11.5);
@@ -410,7 +434,8 @@ void DrawStatisticsPage(Canvas& c, Look look) {
     // The trophy's stage: a soft blue glow on the floor.
     cairo_t* cr = c.cr();
     cairo_pattern_t* glow = cairo_pattern_create_radial(458, 400, 10, 458, 400, 150);
-    cairo_pattern_add_color_stop_rgba(glow, 0, palette::kAccent.r, palette::kAccent.g, palette::kAccent.b, 0.25);
+    cairo_pattern_add_color_stop_rgba(glow, 0, palette::kAccent.r, palette::kAccent.g, palette::kAccent.b,
+                                      0.25);
     cairo_pattern_add_color_stop_rgba(glow, 1, palette::kAccent.r, palette::kAccent.g, palette::kAccent.b, 0);
     cairo_set_source(cr, glow);
     cairo_rectangle(cr, sts::kTrophy.left, sts::kTrophy.top, sts::kTrophy.Width(), sts::kTrophy.Height());
@@ -421,8 +446,8 @@ void DrawStatisticsPage(Canvas& c, Look look) {
     Caption(c, Zone({22, 50, 150, 76}), "Clicks", 286, family);
     Caption(c, Zone({22, 217, 150, 243}), "Wheel", 286, family);
     Caption(c, Zone({22, 351, 150, 377}), "Travel", 286, family);
-    const char* const names[sts::kFigureCount] = {"Left button", "Middle button", "Right button",  "Total",
-                                                   "Wheel up",    "Wheel down",    "Total",         "Pointer"};
+    const char* const names[sts::kFigureCount] = {"Left button", "Middle button", "Right button", "Total",
+                                                  "Wheel up",    "Wheel down",    "Total",        "Pointer"};
     for (int i = 0; i < sts::kFigureCount; ++i) {
         const auto& row = sts::kFigureRows[i];
         const bool total = i == sts::kClicksTotal || i == sts::kWheelTotal;
@@ -430,8 +455,9 @@ void DrawStatisticsPage(Canvas& c, Look look) {
               total ? palette::kAccentLight : palette::kText);
         RecessedPanel(c, {sts::kFigureLeft - 4, row.top, sts::kFigureRight + 4, row.bottom});
     }
-    Label(c, "px", {sts::kFigureRight + 8, sts::kFigureRows[sts::kTravel].top, 290,
-                    sts::kFigureRows[sts::kTravel].bottom},
+    Label(c, "px",
+          {sts::kFigureRight + 8, sts::kFigureRows[sts::kTravel].top, 290,
+           sts::kFigureRows[sts::kTravel].bottom},
           Align::kLeft, 11, Hex(0x8A9099));
 
     Caption(c, Zone({628, 24, 800, 50}), "Trophy level", 905, family);
@@ -439,7 +465,8 @@ void DrawStatisticsPage(Canvas& c, Look look) {
     if (look == Look::kNormal) {
         RecessedPanel(c, bar);
     } else {
-        c.VerticalGradient(bar.left, bar.top, bar.Width(), bar.Height(), palette::kAccentLight, palette::kAccentDark);
+        c.VerticalGradient(bar.left, bar.top, bar.Width(), bar.Height(), palette::kAccentLight,
+                           palette::kAccentDark);
         for (int i = 1; i < sts::kTrophyLevels; ++i) {
             c.Rect(bar.left + sts::kLevelBarWidth * i / 13, bar.top, 1, bar.Height(), Hex(0x0A3A50));
         }
@@ -478,7 +505,8 @@ void DrawSupportPage(Canvas& c, Look look) {
     title.bold = true;
     title.color = palette::kWhite;
     DrawText(c, "Support", 40, 22, 300, 30, title);
-    Label(c, "Versions, firmware updates and profile files", {40, 50, 600, 68}, Align::kLeft, 11, Hex(0x8A9099));
+    Label(c, "Versions, firmware updates and profile files", {40, 50, 600, 68}, Align::kLeft, 11,
+          Hex(0x8A9099));
     GroupPanel(c, {40, 80, 600, 310});
     GroupPanel(c, {640, 80, 880, 310});
     GroupPanel(c, {40, 340, 560, 440});
@@ -487,8 +515,10 @@ void DrawSupportPage(Canvas& c, Look look) {
     Caption(c, Zone(support::kDriverVersionZone), "Driver version", 0, family);
     Caption(c, Zone(support::kFirmwareVersionZone), "Firmware version", 0, family);
     // Fields behind the two version texts the page paints.
-    RecessedPanel(c, {support::kDriverVersionText.left - 10, 162, support::kDriverVersionText.left + 130, 198});
-    RecessedPanel(c, {support::kFirmwareVersionText.left - 10, 162, support::kFirmwareVersionText.left + 130, 198});
+    RecessedPanel(c,
+                  {support::kDriverVersionText.left - 10, 162, support::kDriverVersionText.left + 130, 198});
+    RecessedPanel(
+        c, {support::kFirmwareVersionText.left - 10, 162, support::kFirmwareVersionText.left + 130, 198});
     c.Rect(52, 240, 536, 1, palette::kLine);
     const Box update = support::kFirmwareUpdate;
     Label(c, "Look for a newer firmware for your mouse", {60, update.top, update.left - 14, update.bottom},
@@ -508,9 +538,9 @@ void DrawSupportPage(Canvas& c, Look look) {
     Caption(c, Zone({52, 350, 300, 376}), "Profile file", 548, family);
     PushFace(c, support::kImport, look, "Import", 13);
     PushFace(c, support::kExport, look, "Export", 13);
-    Label(c, "Save or load a .cfg profile", {support::kExport.right + 14, support::kExport.top, 548,
-                                              support::kExport.bottom},
-          Align::kLeft, 11, Hex(0x8A9099));
+    Label(c, "Save or load a .cfg profile",
+          {support::kExport.right + 14, support::kExport.top, 548, support::kExport.bottom}, Align::kLeft, 11,
+          Hex(0x8A9099));
     Caption(c, Zone({632, 350, 870, 376}), "Factory settings", 0, family);
     PushFace(c, support::kRestoreDefaults, look, "Restore", 13);
 }
@@ -585,8 +615,8 @@ void DrawTrophy(Canvas& c, int level) {
     // The level plate on the base.
     c.Rect(cx - 40, 339, 80, 20, Hex(0x0D0F12));
     const std::string text = "LEVEL " + std::to_string(level);
-    Label(c, text.c_str(), {static_cast<int>(cx) - 40, 339, static_cast<int>(cx) + 40, 359}, Align::kCenter, 11,
-          level == 0 ? Hex(0x6A717C) : palette::kWhite);
+    Label(c, text.c_str(), {static_cast<int>(cx) - 40, 339, static_cast<int>(cx) + 40, 359}, Align::kCenter,
+          11, level == 0 ? Hex(0x6A717C) : palette::kWhite);
     // A star on the bowl once any level is reached.
     if (level > 0) {
         SetColor(cr, palette::kWhite, 0.85);

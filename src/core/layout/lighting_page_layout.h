@@ -9,12 +9,12 @@ inline constexpr Size kSize{925, 452};
 
 // The six mode buttons by lighting mode (index 0 is mode 1).
 inline constexpr LocalizedRect kModeButtons[6] = {
-    {{197, 89, 278, 106}, {196, 86, 301, 104}},   // 1 steady
-    {{197, 63, 277, 78}, {196, 56, 286, 76}},     // 2 breathing
-    {{368, 36, 481, 52}, {450, 26, 665, 46}},     // 3 breathing with clicks
-    {{197, 36, 309, 52}, {197, 28, 407, 47}},     // 4 spectrum cycle
+    {{197, 89, 278, 106}, {196, 86, 301, 104}},    // 1 steady
+    {{197, 63, 277, 78}, {196, 56, 286, 76}},      // 2 breathing
+    {{368, 36, 481, 52}, {450, 26, 665, 46}},      // 3 breathing with clicks
+    {{197, 36, 309, 52}, {197, 28, 407, 47}},      // 4 spectrum cycle
     {{197, 118, 278, 135}, {196, 117, 331, 131}},  // 5 colour cycle
-    {{557, 36, 638, 52}, {710, 28, 828, 46}},     // 6 off
+    {{557, 36, 638, 52}, {710, 28, 828, 46}},      // 6 off
 };
 
 inline constexpr LocalizedRect kBreathSpeedSlider{{458, 67, 603, 75}, {570, 61, 714, 70}};  // id 778, 1..5
@@ -32,7 +32,8 @@ inline constexpr LocalizedRect kSingleColorSwatch{{171, 206, 196, 232}, {170, 20
 
 // Preset swatch k sits in row k / 7, column k % 7; its colour is part of the page picture.
 inline constexpr int kPresetCount = 26;
-inline constexpr unsigned kPresetColors[kPresetCount] = {  // COLORREF, 0x00BBGGRR
+inline constexpr unsigned kPresetColors[kPresetCount] = {
+    // COLORREF, 0x00BBGGRR
     0x7E05FA, 0x0012FA, 0x0179F8, 0x00EDF9, 0x09F0C1, 0x00F927, 0x2AA418, 0x93E713, 0xDFE90D,
     0xFAC101, 0xFA8E05, 0xF96F00, 0xF80024, 0xE3185A, 0xE21B7F, 0xE218C1, 0x54FAE6, 0x30B900,
     0x7D63FA, 0x233BC4, 0x1603DE, 0xAD7A17, 0x12B900, 0xC05A4A, 0xEE4E6F, 0xB95401,
@@ -45,19 +46,22 @@ constexpr LocalizedRect PresetSwatch(int k) {
     return {{140 + c, y - 2, 171 + c, y + 31}, {177 + c, y, 208 + c, y + 32}};
 }
 
-inline constexpr LocalizedRect kColorSliders[3] = {  // ids 769 red, 770 green, 771 blue, 0..255
+inline constexpr LocalizedRect kColorSliders[3] = {
+    // ids 769 red, 770 green, 771 blue, 0..255
     {{564, 272, 692, 287}, {571, 279, 698, 287}},
     {{564, 319, 692, 334}, {571, 326, 698, 336}},
     {{564, 354, 692, 379}, {571, 370, 698, 379}},
 };
 inline constexpr Rect kColorFields[3] = {  // ids 772, 773, 774; always disabled
-    {713, 275, 738, 290}, {713, 323, 738, 338}, {713, 367, 738, 383}};
+    {713, 275, 738, 290},
+    {713, 323, 738, 338},
+    {713, 367, 738, 383}};
 
 // The colour wheel is the ellipse inscribed in this rectangle, painted into the page picture.
 inline constexpr Rect kColorWheel{771, 264, 891, 383};
 
 inline constexpr CaptionZone kCaptionZones[6] = {
-    {{{21, 25, 176, 50}, {21, 25, 176, 50}}, 75},    {{{21, 138, 171, 167}, {17, 159, 253, 183}}, 80},
+    {{{21, 25, 176, 50}, {21, 25, 176, 50}}, 75},     {{{21, 138, 171, 167}, {17, 159, 253, 183}}, 80},
     {{{25, 166, 404, 195}, {17, 184, 516, 206}}, 81}, {{{28, 207, 159, 229}, {28, 207, 159, 229}}, 82},
     {{{30, 247, 131, 265}, {30, 247, 131, 265}}, 84}, {{{482, 239, 631, 260}, {482, 239, 631, 260}}, 85},
 };

@@ -12,7 +12,7 @@ inline constexpr Rect kGroupButton{25, 48, 327, 71};
 inline constexpr Rect kMacroList{27, 89, 325, 406};  // list id 256
 inline constexpr Rect kNewMacro{26, 412, 67, 441};
 inline constexpr Rect kDeleteMacro{77, 412, 139, 441};
-inline constexpr Rect kEventList{345, 51, 626, 406};  // list id 257
+inline constexpr Rect kEventList{345, 51, 626, 406};    // list id 257
 inline constexpr Rect kRepeatField{852, 87, 892, 102};  // edit 1001
 
 // Hover areas over captions and lists, with their status codes.

@@ -28,7 +28,17 @@ constexpr Rect TrophyMark(int i) {
 inline constexpr Rect kResetButton{703, 379, 832, 410};
 
 // The figures are drawn right-aligned in these rows, between kFigureLeft and kFigureRight.
-enum Figure { kLeft, kMiddle, kRight, kClicksTotal, kWheelUp, kWheelDown, kWheelTotal, kTravel, kFigureCount };
+enum Figure {
+    kLeft,
+    kMiddle,
+    kRight,
+    kClicksTotal,
+    kWheelUp,
+    kWheelDown,
+    kWheelTotal,
+    kTravel,
+    kFigureCount
+};
 struct FigureRow {
     int top;
     int bottom;
@@ -36,7 +46,7 @@ struct FigureRow {
 inline constexpr FigureRow kFigureRows[kFigureCount] = {
     {85, 106}, {119, 139}, {152, 172}, {183, 203}, {250, 270}, {284, 304}, {319, 339}, {384, 404},
 };
-inline constexpr int kFigureLeft = 152;  // other languages; Chinese 167 (travel 187)
+inline constexpr int kFigureLeft = 152;   // other languages; Chinese 167 (travel 187)
 inline constexpr int kFigureRight = 227;  // other languages; Chinese 242 (travel 262)
 
 }  // namespace kx90::layout::statistics_page
