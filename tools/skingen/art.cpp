@@ -135,12 +135,7 @@ void DrawProgramIcon(Canvas& c) {
 void DrawPopupBackground(Canvas& c) {
     cairo_t* cr = c.cr();
     c.RoundedPath(0.5, 0.5, c.width() - 1, c.height() - 1, 6);
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(pattern, 0, 0.96, 0.97, 0.98);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, 0.86, 0.88, 0.91);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(0, 0, Hex(0xF5F7FA), 0, c.height(), Hex(0xDBE0E8));
     SetColor(cr, palette::kAccent);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -149,14 +144,7 @@ void DrawPopupBackground(Canvas& c) {
 void DrawSliderThumb(Canvas& c) {
     cairo_t* cr = c.cr();
     c.RoundedPath(0.5, 0.5, c.width() - 1, c.height() - 1, 3);
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(pattern, 0, palette::kAccentLight.r, palette::kAccentLight.g,
-                                     palette::kAccentLight.b);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, palette::kAccentDark.r, palette::kAccentDark.g,
-                                     palette::kAccentDark.b);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(0, 0, palette::kAccentLight, 0, c.height(), palette::kAccentDark);
     SetColor(cr, palette::kWhite, 0.85);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);

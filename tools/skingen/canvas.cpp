@@ -46,12 +46,17 @@ void Canvas::RoundedPath(double x, double y, double w, double h, double radius) 
 }
 
 void Canvas::VerticalGradient(double x, double y, double w, double h, Rgb top, Rgb bottom) {
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y, 0, y + h);
-    cairo_pattern_add_color_stop_rgb(pattern, 0, top.r, top.g, top.b);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, bottom.r, bottom.g, bottom.b);
-    cairo_set_source(cr_, pattern);
     cairo_rectangle(cr_, x, y, w, h);
-    cairo_fill(cr_);
+    FillPathGradient(0, y, top, 0, y + h, bottom);
+    cairo_new_path(cr_);
+}
+
+void Canvas::FillPathGradient(double x0, double y0, Rgb from, double x1, double y1, Rgb to) {
+    cairo_pattern_t* pattern = cairo_pattern_create_linear(x0, y0, x1, y1);
+    cairo_pattern_add_color_stop_rgb(pattern, 0, from.r, from.g, from.b);
+    cairo_pattern_add_color_stop_rgb(pattern, 1, to.r, to.g, to.b);
+    cairo_set_source(cr_, pattern);
+    cairo_fill_preserve(cr_);
     cairo_pattern_destroy(pattern);
 }
 

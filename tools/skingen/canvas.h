@@ -47,6 +47,8 @@ public:
     void Frame(double x, double y, double w, double h, Rgb color, double alpha = 1.0);
     void RoundedPath(double x, double y, double w, double h, double radius);
     void VerticalGradient(double x, double y, double w, double h, Rgb top, Rgb bottom);
+    // Fills the current path with a gradient from (x0, y0) to (x1, y1); the path stays for a stroke.
+    void FillPathGradient(double x0, double y0, Rgb from, double x1, double y1, Rgb to);
     void Line(double x0, double y0, double x1, double y1, Rgb color, double width = 1.0);
 
 private:

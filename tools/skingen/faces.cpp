@@ -27,8 +27,7 @@ void PolygonPath(cairo_t* cr, const Quad& q) {
     cairo_close_path(cr);
 }
 
-void FillFace(cairo_t* cr, double top, double bottom, Look look) {
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, top, 0, bottom);
+void FillFace(Canvas& c, double top, double bottom, Look look) {
     Rgb a = Hex(0x22262C), b = Hex(0x181A1E);
     if (look == Look::kHover) {
         a = Hex(0x2E343C);
@@ -37,11 +36,7 @@ void FillFace(cairo_t* cr, double top, double bottom, Look look) {
         a = palette::kAccentLight;
         b = palette::kAccent;
     }
-    cairo_pattern_add_color_stop_rgb(pattern, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, b.r, b.g, b.b);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(0, top, a, 0, bottom, b);
 }
 
 Rgb EdgeColor(Look look) {
@@ -63,7 +58,7 @@ void QuadFace(Canvas& c, const Quad& q, Look look, const char* caption, double t
     const Box b = q.Bounds();
     cairo_save(cr);
     PolygonPath(cr, q);
-    FillFace(cr, b.top, b.bottom, look);
+    FillFace(c, b.top, b.bottom, look);
     // The outline is stroked inside the shape only, so the region keeps all of it.
     cairo_clip_preserve(cr);
     SetColor(cr, EdgeColor(look));
@@ -88,7 +83,7 @@ void QuadFace(Canvas& c, const Quad& q, Look look, const char* caption, double t
 void PushFace(Canvas& c, const Box& r, Look look, const char* caption, double textSize) {
     cairo_t* cr = c.cr();
     cairo_rectangle(cr, r.left, r.top, r.Width(), r.Height());
-    FillFace(cr, r.top, r.bottom, look);
+    FillFace(c, r.top, r.bottom, look);
     cairo_new_path(cr);
     c.Frame(r.left, r.top, r.Width(), r.Height(), EdgeColor(look));
     if (caption != nullptr) {

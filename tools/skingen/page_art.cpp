@@ -42,6 +42,16 @@ void Label(Canvas& c, const char* text, const Box& r, Align align = Align::kLeft
     DrawText(c, text, r.left, r.top, r.Width(), r.Height(), style);
 }
 
+// Bold text, for headings and the brand.
+void Heading(Canvas& c, const char* text, const Box& r, double size, Rgb color, Align align) {
+    TextStyle style;
+    style.size = size;
+    style.bold = true;
+    style.align = align;
+    style.color = color;
+    DrawText(c, text, r.left, r.top, r.Width(), r.Height(), style);
+}
+
 void Field(Canvas& c, const Box& r) {
     RecessedPanel(c, {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2});
 }
@@ -69,12 +79,7 @@ void MouseOutline(Canvas& c, const Box& b) {
     cairo_curve_to(cr, x + w * 0.2, y + h, x, y + h * 0.8, x, y + h * 0.45);
     cairo_curve_to(cr, x, y + h * 0.25, x + w * 0.05, y, x + w / 2, y);
     cairo_close_path(cr);
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(x, y, x + w, y + h);
-    cairo_pattern_add_color_stop_rgb(pattern, 0, 0.17, 0.19, 0.22);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, 0.07, 0.08, 0.09);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(x, y, Hex(0x2B3038), x + w, y + h, Hex(0x121417));
     SetColor(cr, palette::kLineBright);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
@@ -229,12 +234,7 @@ void DrawPerformancePage(Canvas& c, Look look, Look tabLook, bool chinese) {
 
     // The mouse picture with a marker on each button.
     MouseOutline(c, {745, 100, 869, 360});
-    TextStyle brand;
-    brand.size = 18;
-    brand.bold = true;
-    brand.align = Align::kCenter;
-    brand.color = palette::kText;
-    DrawText(c, "KX90", 702, 30, 205, 30, brand);
+    Heading(c, "KX90", {702, 30, 907, 60}, 18, palette::kText, Align::kCenter);
     const char* const markers[7] = {"L", "M", "R", "4", "5", "+", "-"};
     for (int i = 0; i < 7; ++i) {
         Marker(c, perf::kButtonMarkers[i], look, markers[i]);
@@ -500,11 +500,7 @@ void DrawStatisticsPage(Canvas& c, Look look) {
 
 void DrawSupportPage(Canvas& c, Look look) {
     PageGround(c);
-    TextStyle title;
-    title.size = 20;
-    title.bold = true;
-    title.color = palette::kWhite;
-    DrawText(c, "Support", 40, 22, 300, 30, title);
+    Heading(c, "Support", {40, 22, 340, 52}, 20, palette::kWhite, Align::kLeft);
     Label(c, "Versions, firmware updates and profile files", {40, 50, 600, 68}, Align::kLeft, 11,
           Hex(0x8A9099));
     GroupPanel(c, {40, 80, 600, 310});
@@ -525,12 +521,7 @@ void DrawSupportPage(Canvas& c, Look look) {
           Align::kRight, 11, Hex(0x8A9099));
     PushFace(c, update, look, "Update", 13);
 
-    TextStyle brand;
-    brand.size = 30;
-    brand.bold = true;
-    brand.align = Align::kCenter;
-    brand.color = palette::kWhite;
-    DrawText(c, "KX90", 640, 120, 240, 50, brand);
+    Heading(c, "KX90", {640, 120, 880, 170}, 30, palette::kWhite, Align::kCenter);
     Label(c, "Drivers, manuals and news", {640, 176, 880, 196}, Align::kCenter, 11, Hex(0x8A9099));
     c.Rect(700, 210, 120, 1, palette::kAccentDark);
     PushFace(c, support::kWebSite, look, "Website", 13);
