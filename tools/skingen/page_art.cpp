@@ -234,8 +234,18 @@ void DrawPerformancePage(Canvas& c, Look look, Look tabLook, bool chinese) {
 
     // The mouse picture with a marker on each button.
     MouseOutline(c, {745, 100, 869, 360});
+    // The two side buttons on the left flank, under the forward and back markers.
+    for (int i : {3, 4}) {
+        const Box m = perf::kButtonMarkers[i];
+        c.RoundedPath(m.left + 8, m.top - 3, 16, m.Height() + 6, 4);
+        SetColor(c.cr(), Hex(0x2A2F36));
+        cairo_fill_preserve(c.cr());
+        SetColor(c.cr(), palette::kLineBright);
+        cairo_set_line_width(c.cr(), 1);
+        cairo_stroke(c.cr());
+    }
     Heading(c, "KX90", {702, 30, 907, 60}, 18, palette::kText, Align::kCenter);
-    const char* const markers[7] = {"L", "M", "R", "4", "5", "+", "-"};
+    const char* const markers[7] = {"L", "M", "R", "4", "5", "▲", "▼"};
     for (int i = 0; i < 7; ++i) {
         Marker(c, perf::kButtonMarkers[i], look, markers[i]);
     }
