@@ -135,12 +135,7 @@ void DrawProgramIcon(Canvas& c) {
 void DrawPopupBackground(Canvas& c) {
     cairo_t* cr = c.cr();
     c.RoundedPath(0.5, 0.5, c.width() - 1, c.height() - 1, 6);
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(pattern, 0, 0.96, 0.97, 0.98);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, 0.86, 0.88, 0.91);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(0, 0, Hex(0xF5F7FA), 0, c.height(), Hex(0xDBE0E8));
     SetColor(cr, palette::kAccent);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -149,14 +144,7 @@ void DrawPopupBackground(Canvas& c) {
 void DrawSliderThumb(Canvas& c) {
     cairo_t* cr = c.cr();
     c.RoundedPath(0.5, 0.5, c.width() - 1, c.height() - 1, 3);
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(pattern, 0, palette::kAccentLight.r, palette::kAccentLight.g,
-                                     palette::kAccentLight.b);
-    cairo_pattern_add_color_stop_rgb(pattern, 1, palette::kAccentDark.r, palette::kAccentDark.g,
-                                     palette::kAccentDark.b);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
+    c.FillPathGradient(0, 0, palette::kAccentLight, 0, c.height(), palette::kAccentDark);
     SetColor(cr, palette::kWhite, 0.85);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -249,6 +237,43 @@ void DrawSkinMenuFace(Canvas& c, Look look, bool withSubmenu) {
         cairo_close_path(cr);
         cairo_fill(cr);
     }
+}
+
+void DrawStepIcon(Canvas& c, Step step, bool selected) {
+    cairo_t* cr = c.cr();
+    const Rgb color = selected ? palette::kWhite : palette::kAccent;
+    if (step == Step::kDelay) {
+        // A clock face with its hands at ten past.
+        SetColor(cr, color);
+        cairo_set_line_width(cr, 1.5);
+        cairo_arc(cr, 8, 8, 6.2, 0, 2 * M_PI);
+        cairo_stroke(cr);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_move_to(cr, 8, 8);
+        cairo_line_to(cr, 8, 4);
+        cairo_move_to(cr, 8, 8);
+        cairo_line_to(cr, 11, 9.5);
+        cairo_stroke(cr);
+        return;
+    }
+    // A key cap with an arrow: up for a released key, down for a pressed one.
+    c.RoundedPath(1.5, 1.5, 13, 13, 2.5);
+    SetColor(cr, selected ? palette::kAccentDark : Hex(0x1C1F24));
+    cairo_fill_preserve(cr);
+    SetColor(cr, color);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    const double d = step == Step::kKeyUp ? -1 : 1;
+    cairo_move_to(cr, 8, 8 + d * 4);
+    cairo_line_to(cr, 4, 8 - d * 0.5);
+    cairo_line_to(cr, 6.5, 8 - d * 0.5);
+    cairo_line_to(cr, 6.5, 8 - d * 4);
+    cairo_line_to(cr, 9.5, 8 - d * 4);
+    cairo_line_to(cr, 9.5, 8 - d * 0.5);
+    cairo_line_to(cr, 12, 8 - d * 0.5);
+    cairo_close_path(cr);
+    SetColor(cr, selected ? palette::kWhite : palette::kAccentLight);
+    cairo_fill(cr);
 }
 
 }  // namespace skingen

@@ -32,4 +32,9 @@ void DrawScrollSkin(Canvas& c, int tile);
 // One row face of the drop-down menu of SkinMenu.dll; withSubmenu adds the arrow at the right.
 void DrawSkinMenuFace(Canvas& c, Look look, bool withSubmenu);
 
+// The 16 x 16 step icons of the macro event list, on transparent ground; selected rows get the
+// brighter variant.
+enum class Step { kKeyUp, kKeyDown, kDelay };
+void DrawStepIcon(Canvas& c, Step step, bool selected);
+
 }  // namespace skingen

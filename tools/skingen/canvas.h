@@ -47,6 +47,8 @@ public:
     void Frame(double x, double y, double w, double h, Rgb color, double alpha = 1.0);
     void RoundedPath(double x, double y, double w, double h, double radius);
     void VerticalGradient(double x, double y, double w, double h, Rgb top, Rgb bottom);
+    // Fills the current path with a gradient from (x0, y0) to (x1, y1); the path stays for a stroke.
+    void FillPathGradient(double x0, double y0, Rgb from, double x1, double y1, Rgb to);
     void Line(double x0, double y0, double x1, double y1, Rgb color, double width = 1.0);
 
 private:
@@ -59,5 +61,22 @@ private:
 inline void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }
+
+}  // namespace skingen
+
+namespace skingen {
+
+enum class Align { kLeft, kCenter, kRight };
+
+struct TextStyle {
+    double size = 12;  // pixels
+    Rgb color = palette::kText;
+    Align align = Align::kLeft;
+    bool bold = false;
+    const char* family = "DejaVu Sans";
+};
+
+// UTF-8 text in one line, vertically centred in the box (x, y, w, h).
+void DrawText(Canvas& c, const char* text, double x, double y, double w, double h, const TextStyle& style);
 
 }  // namespace skingen

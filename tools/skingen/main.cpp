@@ -5,9 +5,14 @@
 #include <string>
 
 #include "art.h"
+#include "core/layout/main_window_layout.h"
+#include "core/layout/performance_page_layout.h"
 #include "core/layout/skin_controls_layout.h"
+#include "core/layout/statistics_page_layout.h"
+#include "faces.h"
 #include "flags.h"
 #include "image_files.h"
+#include "window_art.h"
 
 namespace fs = std::filesystem;
 namespace layout = kx90::layout;
@@ -104,6 +109,22 @@ void InstalledSkins(const fs::path& skins) {
         {"MenuOverHaveSub.BMP", skingen::Look::kHover, true},
         {"MenuDownHaveSub.BMP", skingen::Look::kPressed, true},
     };
+    struct StepIcon {
+        const char* stem;
+        skingen::Step step;
+    };
+    for (const StepIcon& icon :
+         {StepIcon{"up", skingen::Step::kKeyUp}, StepIcon{"down", skingen::Step::kKeyDown},
+          StepIcon{"delay", skingen::Step::kDelay}}) {
+        for (bool selected : {false, true}) {
+            skingen::Canvas c(16, 16);
+            skingen::DrawStepIcon(c, icon.step, selected);
+            const fs::path path =
+                skins / (std::string(icon.stem) + (selected ? "_select.png" : "_normal.png"));
+            Check(skingen::WritePng(c.surface(), path), path);
+        }
+    }
+
     for (const MenuFace& f : faces) {
         skingen::Canvas c(layout::skin_menu::kItemFace.width, layout::skin_menu::kItemFace.height);
         skingen::DrawSkinMenuFace(c, f.look, f.withSubmenu);
@@ -116,6 +137,89 @@ void ScrollSkin(const fs::path& out) {
     skingen::Canvas c(9 * t, 3 * t);
     skingen::DrawScrollSkin(c, t);
     Check(skingen::WriteBmp24(c.surface(), out / "scroll_skin.bmp"), out / "scroll_skin.bmp");
+}
+
+struct LookFile {
+    const char* name;
+    skingen::Look look;
+};
+
+// The main window in its three looks, and the Apply button's faces cut out of a normal window.
+void MainWindow(const fs::path& out, const fs::path& skins) {
+    const auto size = layout::main_window::kWindowSize;
+    const LookFile looks[] = {{"Main_Normal.bmp", skingen::Look::kNormal},
+                              {"Main_Down.bmp", skingen::Look::kPressed},
+                              {"Main_Over.bmp", skingen::Look::kHover}};
+    for (const LookFile& f : looks) {
+        skingen::Canvas c(size.width, size.height);
+        skingen::DrawMainWindow(c, f.look);
+        Check(skingen::WriteBmp24(c.surface(), skins / f.name), skins / f.name);
+    }
+    // Resources 154..156 (Chinese caption) and 157..159 (English): normal, hover, pressed.
+    const auto box = layout::main_window::kApply.Bounds();
+    const skingen::Look faces[] = {skingen::Look::kNormal, skingen::Look::kHover, skingen::Look::kPressed};
+    const char* const suffix[] = {"normal", "hover", "pressed"};
+    for (bool chinese : {true, false}) {
+        for (int i = 0; i < 3; ++i) {
+            skingen::Canvas window(size.width, size.height);
+            skingen::DrawMainWindow(window, skingen::Look::kNormal);
+            skingen::DrawApplyButton(window, faces[i], chinese);
+            skingen::Canvas face(box.Width(), box.Height());
+            skingen::CopyPart(face, window, box);
+            const std::string name = std::string("apply_") + (chinese ? "cn_" : "en_") + suffix[i] + ".bmp";
+            Check(skingen::WriteBmp24(face.surface(), out / name), out / name);
+        }
+    }
+}
+
+template <typename Draw>
+void PageLooks(const fs::path& folder, const char* const (&names)[3], Draw draw) {
+    const skingen::Look looks[] = {skingen::Look::kNormal, skingen::Look::kPressed, skingen::Look::kHover};
+    for (int i = 0; i < 3; ++i) {
+        skingen::Canvas c(layout::performance_page::kSize.width, layout::performance_page::kSize.height);
+        draw(c, looks[i]);
+        Check(skingen::WriteBmp24(c.surface(), folder / names[i]), folder / names[i]);
+    }
+}
+
+void Pages(const fs::path& out, const fs::path& skins) {
+    fs::create_directories(skins / "Light");
+    fs::create_directories(skins / "trophy");
+    using skingen::Canvas;
+    using skingen::Look;
+    // Each page: normal, pressed and hover pictures.
+    PageLooks(skins, {"KX90_Main_Normal.bmp", "KX90_Main_Down.bmp", "KX90_Main_Over.bmp"},
+              [](Canvas& c, Look look) { skingen::DrawPerformancePage(c, look, Look::kNormal, false); });
+    PageLooks(skins / "Light", {"LedSet_normal.bmp", "LedSet_down.bmp", "LedSet_over.bmp"},
+              [](Canvas& c, Look look) { skingen::DrawLightingPage(c, look); });
+    PageLooks(skins, {"Macro_normal.bmp", "Macro_down.bmp", "Macro_over.bmp"},
+              [](Canvas& c, Look look) { skingen::DrawMacroPage(c, look); });
+    PageLooks(skins, {"Sts_Normal.bmp", "Sts_Down.bmp", "Sts_Over.bmp"},
+              [](Canvas& c, Look look) { skingen::DrawStatisticsPage(c, look); });
+    PageLooks(skins, {"support_normal.bmp", "support_down.bmp", "support_over.bmp"},
+              [](Canvas& c, Look look) { skingen::DrawSupportPage(c, look); });
+
+    // The performance page's function tabs: whole-page pictures per language, the tabs in one look
+    // each (resources 160..162 Chinese, 163..165 English: changed, normal, hover).
+    const char* const tabNames[] = {"changed", "normal", "hover"};
+    const Look tabLooks[] = {Look::kPressed, Look::kNormal, Look::kHover};
+    for (bool chinese : {true, false}) {
+        for (int i = 0; i < 3; ++i) {
+            Canvas c(layout::performance_page::kSize.width, layout::performance_page::kSize.height);
+            skingen::DrawPerformancePage(c, Look::kNormal, tabLooks[i], chinese);
+            const std::string name =
+                std::string("function_tabs_") + (chinese ? "cn_" : "en_") + tabNames[i] + ".bmp";
+            Check(skingen::WriteBmp24(c.surface(), out / name), out / name);
+        }
+    }
+
+    const auto trophy = layout::statistics_page::kTrophy;
+    for (int level = 0; level < layout::statistics_page::kTrophyLevels; ++level) {
+        Canvas c(trophy.Width(), trophy.Height());
+        skingen::DrawTrophy(c, level);
+        const fs::path path = skins / "trophy" / ("trophy" + std::to_string(level) + "Down.bmp");
+        Check(skingen::WriteBmp24(c.surface(), path), path);
+    }
 }
 
 }  // namespace
@@ -133,5 +237,7 @@ int main(int argc, char** argv) {
     Popup(out);
     ScrollSkin(out);
     InstalledSkins(out / "skins");
+    MainWindow(out, out / "skins");
+    Pages(out, out / "skins");
     return ok ? 0 : 1;
 }

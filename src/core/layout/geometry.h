@@ -44,3 +44,21 @@ struct Quad {
 };
 
 }  // namespace kx90::layout
+
+namespace kx90::layout {
+
+// A control whose place differs between the Chinese and the other user-interface languages.
+struct LocalizedRect {
+    Rect chinese;
+    Rect other;
+
+    constexpr const Rect& For(bool chineseUi) const { return chineseUi ? chinese : other; }
+};
+
+// A transparent hover area over a caption of a page picture, with the status code it asks for.
+struct CaptionZone {
+    LocalizedRect rect;
+    int statusCode;
+};
+
+}  // namespace kx90::layout
