@@ -10,14 +10,6 @@
 #include "win/resources/resource_ids.h"
 #include "win/ui/text.h"
 
-// The Apply button's faces by interface language: first = normal, + 1 hover, + 2 pressed.
-#ifndef IDB_APPLY_CN_FIRST
-#define IDB_APPLY_CN_FIRST 154
-#endif
-#ifndef IDB_APPLY_EN_FIRST
-#define IDB_APPLY_EN_FIRST 157
-#endif
-
 namespace kx90 {
 
 namespace mw = kx90::layout::main_window;
