@@ -48,8 +48,8 @@ LRESULT CALLBACK LowLevelHooks::MouseProc(int code, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK LowLevelHooks::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && active_ != nullptr && active_->manager_.ForwardKeyEvent()) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        PostMessageW(reinterpret_cast<HWND>(active_->manager_.CaptureTarget()), kKeyCaptureMessage, event->vkCode,
-                     event->flags);
+        PostMessageW(reinterpret_cast<HWND>(active_->manager_.CaptureTarget()), kKeyCaptureMessage,
+                     event->vkCode, event->flags);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -70,6 +70,7 @@ public:
     HWND LanguageButton() const { return language_.hwnd(); }
     HWND FlagPicture() const { return flag_; }
     int ShownFlagBitmap() const { return shownFlagBitmap_; }
+    HWND LanguagePopup() const { return languagePopup_; }
     bool HasSkin() const { return skinLoaded_; }
     bool DeviceOpened() const { return deviceOpened_; }
     pages::CDlgMainSet* MainSetPage() const { return mainSet_.get(); }

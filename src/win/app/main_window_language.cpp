@@ -35,6 +35,8 @@ void CKX77DriverDlg::ShowFlag(int flagBitmap) {
     // The picture control sizes itself to the bitmap; keep it where the layout has it.
     SetWindowPos(flag_, nullptr, mw::kLanguageFlagAt.x, mw::kLanguageFlagAt.y, mw::kLanguageFlagSize.width,
                  mw::kLanguageFlagSize.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(flag_, nullptr, TRUE);
+    UpdateWindow(flag_);
 }
 
 void CKX77DriverDlg::RefreshTooltips() {

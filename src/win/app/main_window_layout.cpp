@@ -91,6 +91,24 @@ ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
     for (const layout::Rect& r : {mw::kMinimizeButton, mw::kCloseButton, mw::kLanguageButton}) {
         Rectangle(canvas.dc(), r.left, r.top, r.right, r.bottom);
     }
+    // The window buttons' glyphs: a bar, a cross and a down arrow, in the text grey.
+    HPEN glyph = CreatePen(PS_SOLID, 2, kStatusColor);
+    HGDIOBJ oldGlyph = SelectObject(canvas.dc(), glyph);
+    const layout::Rect m = mw::kMinimizeButton;
+    MoveToEx(canvas.dc(), m.left + 11, m.bottom - 11, nullptr);
+    LineTo(canvas.dc(), m.right - 11, m.bottom - 11);
+    const layout::Rect c = mw::kCloseButton;
+    MoveToEx(canvas.dc(), c.left + 11, c.top + 10, nullptr);
+    LineTo(canvas.dc(), c.right - 11, c.bottom - 11);
+    MoveToEx(canvas.dc(), c.right - 11, c.top + 10, nullptr);
+    LineTo(canvas.dc(), c.left + 11, c.bottom - 11);
+    const layout::Rect l = mw::kLanguageButton;
+    const int mid = (l.left + l.right) / 2;
+    MoveToEx(canvas.dc(), mid - 5, l.top + 6, nullptr);
+    LineTo(canvas.dc(), mid, l.bottom - 6);
+    LineTo(canvas.dc(), mid + 5, l.top + 6);
+    SelectObject(canvas.dc(), oldGlyph);
+    DeleteObject(glyph);
     SelectObject(canvas.dc(), oldBrush);
     SelectObject(canvas.dc(), oldPen);
     DeleteObject(brush);
@@ -192,7 +210,7 @@ void CKX77DriverDlg::CreateControls() {
         shaped(profiles_[static_cast<size_t>(k)], mw::kProfiles[k], profileNames[k],
                cmd::kProfileFirst + static_cast<UINT>(k), true);
     }
-    shaped(apply_, mw::kApply, nullptr, cmd::kApply, false);
+    shaped(apply_, mw::kApply, &s.str_ok, cmd::kApply, false);
     LoadApplyFaces();
 
     flag_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, mw::kLanguageFlagAt.x,

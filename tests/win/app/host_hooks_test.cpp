@@ -22,8 +22,8 @@ public:
         wc.lpszClassName = L"KX90HookRecorder";
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         RegisterClassW(&wc);
-        window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, x, y, 200, 150,
-                                 nullptr, nullptr, wc.hInstance, this);
+        window = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE, x, y, 200,
+                                 150, nullptr, nullptr, wc.hInstance, this);
     }
     ~RecorderWindow() { DestroyWindow(window); }
 
@@ -48,8 +48,9 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+            SetWindowLongPtrW(
+                hwnd, GWLP_USERDATA,
+                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
         }
         if (auto* self = reinterpret_cast<RecorderWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) {
             self->seen.push_back(MSG{hwnd, message, wParam, lParam, 0, {}});
@@ -86,7 +87,8 @@ TEST(LowLevelHooks, InjectedClickIsReportedAndWithheldOnlyWhenItIsAHostAction) {
 
     manager.AddHostAction(0x204);
     InjectRightClickAt(underPointer.window);
-    ASSERT_TRUE(PumpUntil([&] { return mainWindow.Count(kHostEventMessage, 0x204) == 2; }, std::chrono::seconds(5)))
+    ASSERT_TRUE(
+        PumpUntil([&] { return mainWindow.Count(kHostEventMessage, 0x204) == 2; }, std::chrono::seconds(5)))
         << "the armed press is still reported";
     PumpFor(std::chrono::milliseconds(200));
     EXPECT_EQ(underPointer.Count(WM_RBUTTONDOWN), 1) << "press withheld";

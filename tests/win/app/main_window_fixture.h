@@ -79,6 +79,7 @@ struct MainWindowSetup {
     int languageType = 0;       // skins\languagetype.ini: 1 = Chinese installation
     int32_t languageIndex = 2;  // the saved language (factory Language.cfg)
     bool mousePresent = true;
+    bool installedLanguages = false;  // the build's full language files, when installed
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -159,10 +160,16 @@ private:
                   LanguageFile("\xE6\x80\xA7\xE8\x83\xBD", "\xE7\xA1\xAE\xE5\xAE\x9A"));
         WriteText(Install() / "Language" / "tw.xml",
                   LanguageFile("\xE6\x95\x88\xE8\x83\xBD", "\xE7\xA2\xBA\xE5\xAE\x9A"));
+        std::error_code ec;
+        if (setup.installedLanguages) {
+            std::filesystem::copy(
+                ExeFolder() / ".." / ".." / "install" / "Language", Install() / "Language",
+                std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+                ec);
+        }
         std::filesystem::create_directories(Install() / "FWUpdate");
         // The skins as the build drew them, when it drew any.
         const std::filesystem::path built = ExeFolder() / ".." / ".." / "skin" / "skins";
-        std::error_code ec;
         std::filesystem::copy(
             built, Install() / "skins",
             std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing, ec);

@@ -128,6 +128,61 @@ TEST_F(MainWindowTest, SavedLanguageIndexReplacesTheInstallationLanguage) {
     }
 }
 
+TEST_F(MainWindowTest, TheLanguagePopupsChoiceLoadsTheLanguageAndClosesIt) {
+    ASSERT_TRUE(Launch());
+    Click(Window().LanguageButton());
+    ASSERT_TRUE(PumpUntil([this] { return Window().LanguagePopup() != nullptr; }, std::chrono::seconds(3)));
+    HWND popup = Window().LanguagePopup();
+    EXPECT_TRUE(IsWindowVisible(popup));
+    SendMessageW(Window().hwnd(), msg::kLanguageChoice, 0, 12);  // the row the popup reports
+    EXPECT_EQ(Window().ShownFlagBitmap(), 153);
+    EXPECT_EQ(Strings().str_ok, u"\u78BA\u5B9A");
+    EXPECT_TRUE(PumpUntil([popup] { return IsWindow(popup) == FALSE; }, std::chrono::seconds(3)));
+    EXPECT_EQ(Window().LanguagePopup(), nullptr);
+    // Without an open popup a stray language message changes nothing.
+    SendMessageW(Window().hwnd(), msg::kLanguageChoice, 0, 1);
+    EXPECT_EQ(Window().ShownFlagBitmap(), 153);
+    EXPECT_EQ(UiLanguageFlag.load(), 0);
+}
+
+TEST_F(MainWindowTest, KeysNeverPressButtonsAndAltF4HidesToTheTray) {
+    ASSERT_TRUE(Launch());
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
+        for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG m{Window().ApplyButton(), message, key, 0, 0, {}};
+            EXPECT_TRUE(Window().PreTranslateMessage(m)) << key;
+        }
+    }
+    MSG letter{Window().hwnd(), WM_KEYDOWN, 'A', 0, 0, {}};
+    EXPECT_FALSE(Window().PreTranslateMessage(letter));
+    MSG altF4{Window().hwnd(), WM_SYSKEYDOWN, VK_F4, 0, 0, {}};
+    EXPECT_TRUE(Window().PreTranslateMessage(altF4));
+    EXPECT_FALSE(IsWindowVisible(Window().hwnd()));
+    EXPECT_TRUE(Window().Running());
+    // A double click on the tray icon (also what a second copy of the program sends) brings it back.
+    SendMessageW(Window().hwnd(), msg::kTrayNotify, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(Window().hwnd()));
+}
+
+TEST_F(MainWindowTest, HostEventsReachTheStatisticsPage) {
+    ASSERT_TRUE(Launch());
+    PostMessageW(Window().hwnd(), kHostEventMessage, kMsgRButtonDown, 0);
+    EXPECT_TRUE(
+        PumpUntil([this] { return Window().StatisticsPage()->EventsSeen() == 1; }, std::chrono::seconds(3)));
+}
+
+TEST_F(MainWindowTest, TheMouseArrivingAgainIsOpenedAndAnnounced) {
+    ASSERT_TRUE(Launch());
+    const int opens = Mouse().OpenCount();
+    State().hooks.Remove();
+    InfoAnswerer answer;
+    SendDeviceBroadcast(Window().hwnd(), DBT_DEVICEARRIVAL);
+    EXPECT_EQ(answer.Text(), L"The KX90 gaming mouse is found.");
+    EXPECT_EQ(Mouse().OpenCount(), opens + 1);
+    EXPECT_TRUE(State().hooks.Installed());
+    EXPECT_TRUE(Window().Running());
+}
+
 TEST_F(MainWindowTest, ApplySendsTheProfileAndSavesItOnlyAfterwards) {
     ASSERT_TRUE(Launch());
     ProfileRecord& live = State().profiles.LiveRecord();
@@ -205,11 +260,12 @@ TEST_F(MainWindowTest, StartingWithoutTheMouseTriesForAboutFiveSecondsThenEnds) 
 }
 
 TEST_F(MainWindowTest, ScreenshotsInEnglishAndChinese) {
-    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Launch({.installedLanguages = true}));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_en.png")));
     Close();
-    ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1}));
+    ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1, .installedLanguages = true}));
+    EXPECT_EQ(Window().ShownFlagBitmap(), 142);
     Click(Window().TabButton(2));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_zh.png")));
