@@ -286,8 +286,19 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(secondEnd.has_value() && first.Running() && IsWindowVisible(main),
                  "a second copy exits while the first window stays shown",
                  secondEnd ? "exit code " + std::to_string(*secondEnd) : "still running after 15 s");
-    report.Check(FindTopLevel(kMainWindowTitle, second.id(), false) == nullptr || !second.Running(),
-                 "the second copy made no main window of its own");
+
+    // The close button only hides the window; another start brings it back.
+    const layout::Rect& close = mw::kCloseButton;
+    ClickAt(main, POINT{(close.left + close.right) / 2, (close.top + close.bottom) / 2});
+    report.Check(WaitUntil([&] { return !IsWindowVisible(main); }, milliseconds(5000)) && first.Running(),
+                 "the close button hides the window to the tray");
+    ChildProgram third;
+    const bool thirdStarted = third.Start(program, L"", env);
+    const auto thirdEnd = thirdStarted ? third.WaitForExit(milliseconds(15000)) : std::nullopt;
+    const bool shownAgain = WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, milliseconds(5000));
+    report.Check(thirdEnd.has_value() && shownAgain && first.Running(),
+                 "a copy started while hidden exits and shows the first window again",
+                 !thirdEnd ? "still running after 15 s" : (shownAgain ? "" : "window stays hidden"));
 
     std::wstring how;
     const bool exited = ExitThroughTray(main, first, milliseconds(20000), how);
