@@ -202,7 +202,7 @@ void NoteMemory(Report& report, const ChildProgram& program, const std::string& 
 
 HWND WaitForMainWindow(const ChildProgram& program, milliseconds timeout) {
     HWND main = nullptr;
-    WaitUntil([&] { return (main = FindTopLevel(kMainWindowTitle, program.id(), true)) != nullptr; }, timeout,
+    WaitUntil([&] { return (main = test::FindTopLevelWindow(kMainWindowTitle, program.id())) != nullptr; }, timeout,
               milliseconds(2));
     return main;
 }
@@ -256,7 +256,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(ClickAt(main, QuadCentre(mw::kApply)), "Apply pressed");
     HWND progress = nullptr;
     const bool progressShown = WaitUntil(
-        [&] { return (progress = FindTopLevel(kProgressWindowTitle, first.id(), true)) != nullptr; },
+        [&] { return (progress = test::FindTopLevelWindow(kProgressWindowTitle, first.id())) != nullptr; },
         milliseconds(10000), milliseconds(2));
     report.Check(progressShown, "progress window appears");
     const bool progressClosed =
@@ -344,8 +344,8 @@ void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path
     HWND line = nullptr;
     WaitUntil(
         [&] {
-            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
-            flash = FindTopLevel(kFlashToolTitle, 0, true);
+            mainShown = mainShown || test::FindTopLevelWindow(kMainWindowTitle, driver.id()) != nullptr;
+            flash = test::FindTopLevelWindow(kFlashToolTitle, 0);
             line =
                 flash != nullptr ? FindWindowExW(flash, nullptr, nullptr, L"Language argument: 0") : nullptr;
             return line != nullptr;
@@ -356,7 +356,7 @@ void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path
         flash == nullptr ? "no flash tool window" : (line == nullptr ? "no \"Language argument: 0\"" : ""));
     bool ended = WaitUntil(
         [&] {
-            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            mainShown = mainShown || test::FindTopLevelWindow(kMainWindowTitle, driver.id()) != nullptr;
             return !driver.Running();
         },
         milliseconds(15000));
@@ -388,15 +388,15 @@ void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& wo
     bool mainShown = false;
     bool noticeShown = WaitUntil(
         [&] {
-            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
-            return FindTopLevel(kInfoWindowTitle, driver.id(), true) != nullptr;
+            mainShown = mainShown || test::FindTopLevelWindow(kMainWindowTitle, driver.id()) != nullptr;
+            return test::FindTopLevelWindow(kInfoWindowTitle, driver.id()) != nullptr;
         },
         milliseconds(20000));
     report.Check(noticeShown, "without a mouse the count-down notice appears",
                  std::to_string(MsSince(start)) + " ms");
     const bool ended = WaitUntil(
         [&] {
-            mainShown = mainShown || FindTopLevel(kMainWindowTitle, driver.id(), true) != nullptr;
+            mainShown = mainShown || test::FindTopLevelWindow(kMainWindowTitle, driver.id()) != nullptr;
             return !driver.Running();
         },
         milliseconds(20000));

@@ -44,32 +44,6 @@ std::vector<std::wstring> EnvironmentEntries(const EnvironmentChanges& changes) 
     return entries;
 }
 
-struct TopLevelSearch {
-    const std::wstring* title;
-    DWORD process;
-    bool visibleOnly;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK VisitTopLevel(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TopLevelSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (search->process != 0 && process != search->process) {
-        return TRUE;
-    }
-    if (search->visibleOnly && !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    if (*search->title == text) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct PageSearch {
     HWND main;
     HWND found = nullptr;
@@ -177,12 +151,6 @@ bool WaitUntil(const std::function<bool()>& predicate, milliseconds timeout, mil
     }
 }
 
-HWND FindTopLevel(const std::wstring& title, DWORD processId, bool visibleOnly) {
-    TopLevelSearch search{&title, processId, visibleOnly};
-    EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 POINT QuadCentre(const layout::Quad& quad) {
     int x = 0;
     int y = 0;
@@ -235,7 +203,7 @@ bool CaptureWindow(HWND window, const std::filesystem::path& path) {
 }
 
 bool ExitThroughTray(HWND main, const ChildProgram& program, milliseconds timeout, std::wstring& how) {
-    PostMessageW(main, kTrayMessage, 0, WM_RBUTTONUP);
+    PostMessageW(main, msg::kTrayNotify, 0, WM_RBUTTONUP);
     HWND menu = nullptr;
     if (WaitUntil([&] { return (menu = FindMenuOf(program.id())) != nullptr; }, milliseconds(5000))) {
         // Let the menu's own loop start before the keys arrive: Down twice reaches "Exit".
@@ -245,7 +213,7 @@ bool ExitThroughTray(HWND main, const ChildProgram& program, milliseconds timeou
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
         how = L"tray menu, Exit chosen in the menu";
     } else {
-        PostMessageW(main, WM_COMMAND, kTrayExitCommand, 0);
+        PostMessageW(main, WM_COMMAND, cmd::kTrayExit, 0);
         how = L"no tray menu appeared; WM_COMMAND 0x6001 posted";
     }
     return program.WaitForExit(timeout).has_value();

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "core/layout/geometry.h"
+#include "support/gui_harness.h"
+#include "win/app/messages.h"
 
 namespace kx90::e2e {
 
@@ -23,8 +25,6 @@ inline constexpr wchar_t kMainWindowTitle[] = L"Norvi KX90 Gaming Mouse Driver";
 inline constexpr wchar_t kProgressWindowTitle[] = L"NorviKX90ProcessDlg";
 inline constexpr wchar_t kInfoWindowTitle[] = L"NorviKX90InfoDlg";
 inline constexpr wchar_t kFlashToolTitle[] = L"KX90 Flash Tool";
-inline constexpr UINT kTrayMessage = 0x46C;
-inline constexpr UINT kTrayExitCommand = 0x6001;
 
 // Environment changes for a child: a value sets the variable, nullopt removes it.
 using EnvironmentChanges = std::vector<std::pair<std::wstring, std::optional<std::wstring>>>;
@@ -58,9 +58,6 @@ private:
 bool WaitUntil(const std::function<bool()>& predicate, milliseconds timeout,
                milliseconds step = milliseconds(5));
 
-// A top-level window with exactly this title; of that process when processId is not 0; visible
-// ones only when asked.
-HWND FindTopLevel(const std::wstring& title, DWORD processId, bool visibleOnly);
 
 // The centre of a shaped button's outline, in window pixels.
 POINT QuadCentre(const layout::Quad& quad);

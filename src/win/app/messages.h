@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "core/buttons/hook_manager.h"
+
 namespace kx90::msg {
 
 // 0x401: the language choice; a popup menu also sends it to its owner with (0, 0) when it closes.
@@ -11,7 +13,7 @@ inline constexpr UINT kLanguageChoice = 0x401;
 inline constexpr UINT kPopupClosed = kLanguageChoice;
 
 // 0x40A: a key the keyboard hook forwards to the capture target (wParam virtual key).
-inline constexpr UINT kKeyCapture = 0x40A;
+inline constexpr UINT kKeyCapture = kKeyCaptureMessage;  // the hook decides in the core
 
 // 0x42B: progress of a profile write, to the progress window (wParam percentage).
 inline constexpr UINT kWriteProgress = 0x42B;
@@ -20,7 +22,7 @@ inline constexpr UINT kWriteProgress = 0x42B;
 inline constexpr UINT kTrayNotify = 0x46C;
 
 // 0x4C9: a host event copied to the statistics page (wParam code, lParam as the hook gave it).
-inline constexpr UINT kHostEventCopy = 0x4C9;
+inline constexpr UINT kHostEventCopy = kHostEventCopyMessage;
 
 // 0x450: a progress bar's value after a drag (wParam value, lParam control id).
 inline constexpr UINT kProgressBarValue = 0x450;
@@ -36,7 +38,7 @@ inline constexpr UINT kWriteSucceeded = 0x703;
 inline constexpr UINT kWriteFailed = 0x704;
 
 // 0x7EB: a host event from the mouse hook (wParam code, lParam the hook's value).
-inline constexpr UINT kHostEvent = 0x7EB;
+inline constexpr UINT kHostEvent = kHostEventMessage;
 
 // 0x800: a slider's new value (wParam value, lParam control id).
 inline constexpr UINT kSliderValue = 0x800;

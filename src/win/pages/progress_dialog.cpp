@@ -162,7 +162,7 @@ void CDlgProgress::OnProgress(int percent) {
 
 LRESULT CDlgProgress::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kProgressMessage:
+        case msg::kWriteProgress:
             OnProgress(static_cast<int>(wParam));
             return 0;
         case WM_TIMER:

@@ -8,12 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "win/app/messages.h"
 #include "win/ui/dialog.h"
 
 namespace kx90 {
 
-// 0x42B: progress of a profile write (wParam = percentage 0..100).
-inline constexpr UINT kProgressMessage = 0x42B;
 // The window text that identifies the progress window; it is never shown.
 inline constexpr wchar_t kProgressWindowText[] = L"NorviKX90ProcessDlg";
 

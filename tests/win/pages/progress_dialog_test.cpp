@@ -116,7 +116,7 @@ TEST(ProgressDialog, BarFollowsEachStepAndTheWindowClosesHalfASecondAfterFull) {
             }
             for (int p : steps) {
                 // Sent, so the step has been painted when the call returns.
-                SendMessageW(window, kProgressMessage, static_cast<WPARAM>(p), 0);
+                SendMessageW(window, msg::kWriteProgress, static_cast<WPARAM>(p), 0);
                 seen.push_back(dialog.Position());
                 if (p == 0 || p >= 50) {
                     // Filled up to the bar's share, empty after it.
@@ -136,7 +136,7 @@ TEST(ProgressDialog, BarFollowsEachStepAndTheWindowClosesHalfASecondAfterFull) {
             // Hidden is what the user sees; under Wine without a window manager the destruction that
             // follows waits up to 2 s for the X server to confirm the unmapping.
             const auto full = Clock::now();
-            PostMessageW(window, kProgressMessage, 100, 0);
+            PostMessageW(window, msg::kWriteProgress, 100, 0);
             const auto end = full + milliseconds(5000);
             while (IsWindow(window) && IsWindowVisible(window) && Clock::now() < end) {
                 std::this_thread::sleep_for(milliseconds(2));
@@ -176,7 +176,7 @@ TEST(ProgressDialog, KeyboardCannotCloseItButTheSystemMenuCan) {
             if (window == nullptr) {
                 return;
             }
-            PostMessageW(window, kProgressMessage, 42, 0);
+            PostMessageW(window, msg::kWriteProgress, 42, 0);
             const LPARAM alt = 1 << 29;
             for (WPARAM key : {VK_ESCAPE, VK_RETURN, VK_SPACE}) {
                 PostMessageW(window, WM_KEYDOWN, key, 1);
@@ -216,7 +216,7 @@ TEST(ProgressDialog, CloseEndsTheModalRunFromEitherThread) {
     {
         Writer writer([&] {
             if (HWND window = WaitForWindow(dialog)) {
-                PostMessageW(window, kProgressMessage, 35, 0);
+                PostMessageW(window, msg::kWriteProgress, 35, 0);
                 sentProgress = true;
             }
         });
@@ -254,7 +254,7 @@ TEST(ProgressDialog, MissingPicturesStillCloseAtFull) {
             while (dialog.Handle() == nullptr && Clock::now() < end) {
                 std::this_thread::sleep_for(milliseconds(10));
             }
-            PostMessageW(dialog.Handle(), kProgressMessage, 100, 0);
+            PostMessageW(dialog.Handle(), msg::kWriteProgress, 100, 0);
         });
         const auto start = Clock::now();
         dialog.RunModal(nullptr);

@@ -59,7 +59,8 @@ BOOL CALLBACK VisitTopLevel(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<TopLevelSearch*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && WindowTextOf(window) == *search->title) {
+    if ((search->process == 0 || process == search->process) && IsWindowVisible(window) &&
+        WindowTextOf(window) == *search->title) {
         search->found = window;
         return FALSE;
     }
@@ -197,11 +198,13 @@ void HoverAt(HWND window, POINT client) {
     PumpPending();
 }
 
-HWND FindOwnTopLevelWindow(const std::wstring& title) {
-    TopLevelSearch search{&title, GetCurrentProcessId()};
+HWND FindTopLevelWindow(const std::wstring& title, DWORD processId) {
+    TopLevelSearch search{&title, processId};
     EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+HWND FindOwnTopLevelWindow(const std::wstring& title) { return FindTopLevelWindow(title, GetCurrentProcessId()); }
 
 DialogAnswerer::DialogAnswerer(std::wstring title, std::wstring buttonText, int commandId,
                                std::chrono::milliseconds timeout, std::filesystem::path screenshot)

@@ -30,7 +30,9 @@ void ClickControl(HWND control);
 // Moves the pointer over a point of the window (WM_MOUSEMOVE only), then pumps.
 void HoverAt(HWND window, POINT client);
 
-// Finds a top-level window of this process whose title is exactly the text.
+// Finds a visible top-level window whose title is exactly the text, of one process (0: any).
+HWND FindTopLevelWindow(const std::wstring& title, DWORD processId);
+// The same, in this process.
 HWND FindOwnTopLevelWindow(const std::wstring& title);
 
 // Answers a modal dialog from a second thread while the test thread sits in the dialog's own loop:
