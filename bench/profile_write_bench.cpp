@@ -30,6 +30,7 @@ public:
     void SetWheelScrollLines(int) override {}
     void PlaySoundFile(const std::u16string&) override {}
     void ShellOpen(const std::u16string&) override {}
+    void StartProgram(const std::u16string&, const std::u16string&) override {}
 };
 
 class NullNotifier final : public Notifier {
@@ -65,7 +66,8 @@ void ProfileWrite(benchmark::State& state) {
     NullNotifier notifier;
     const auto dir = std::filesystem::temp_directory_path() / "kx90-bench-macros";
     std::filesystem::create_directories(dir);
-    MacroLibrary macros(dir, notifier, clock);
+    const UiLanguage language;
+    MacroLibrary macros(dir, notifier, language, clock);
     ProfileRecord record;
     ResetToDefaults(record);
     std::array<uint32_t, kButtonCount> ids{};

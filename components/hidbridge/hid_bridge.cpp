@@ -1,5 +1,5 @@
 // HidBridge.dll: opens a HID device path for overlapped I/O.
-#include "hid_bridge.h"
+#include "win/device/hid_bridge_api.h"
 
 extern "C" HANDLE WINAPI OpenHidDevice(const wchar_t* devicePath) {
     if (devicePath == nullptr || devicePath[0] == L'\0') {

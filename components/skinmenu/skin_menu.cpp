@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/layout/palette.h"
+
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
@@ -81,8 +83,8 @@ public:
     void DrawFace(HDC dc, const RECT& r, Face face) const {
         const Bitmap* bitmap = faces[face].get();
         if (bitmap == nullptr || bitmap->handle == nullptr) {
-            const COLORREF fill =
-                face == kNormal ? RGB(0x1C, 0x1F, 0x24) : (face == kHover ? 0xD19300 : 0x996A00);
+            const COLORREF fill = face == kNormal ? RGB(0x1C, 0x1F, 0x24)
+                                                  : (face == kHover ? kx90::layout::kAccentColor : 0x996A00);
             HBRUSH brush = CreateSolidBrush(fill);
             FillRect(dc, &r, brush);
             DeleteObject(brush);

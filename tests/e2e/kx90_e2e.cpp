@@ -20,7 +20,7 @@
 #include "core/device/device_protocol.h"
 #include "core/device/profile_writer.h"
 #include "core/layout/main_window_layout.h"
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
 #include "core/profile/profile_record.h"

@@ -15,7 +15,7 @@
 
 #include "core/layout/geometry.h"
 #include "support/gui_harness.h"
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 
 namespace kx90::e2e {
 

@@ -3,6 +3,8 @@
 
 #include <cairo.h>
 
+#include "core/layout/palette.h"
+
 namespace skingen {
 
 struct Rgb {
@@ -13,6 +15,10 @@ struct Rgb {
 constexpr Rgb Hex(unsigned value) {
     return {((value >> 16) & 0xFF) / 255.0, ((value >> 8) & 0xFF) / 255.0, (value & 0xFF) / 255.0};
 }
+// 0x00BBGGRR, as the program's windows name their colours.
+constexpr Rgb FromColorRef(unsigned value) {
+    return {(value & 0xFF) / 255.0, ((value >> 8) & 0xFF) / 255.0, ((value >> 16) & 0xFF) / 255.0};
+}
 
 namespace palette {
 inline constexpr Rgb kWindow = Hex(0x131518);     // the darkest surface
@@ -20,7 +26,7 @@ inline constexpr Rgb kPanel = Hex(0x1C1F24);      // raised panels
 inline constexpr Rgb kPanelHigh = Hex(0x262A31);  // hovered panels
 inline constexpr Rgb kLine = Hex(0x2E333B);       // 1-pixel rules
 inline constexpr Rgb kLineBright = Hex(0x3D434D);
-inline constexpr Rgb kAccent = Hex(0x0093D1);  // the program's blue (COLORREF 0xD19300)
+inline constexpr Rgb kAccent = FromColorRef(kx90::layout::kAccentColor);  // the program's blue
 inline constexpr Rgb kAccentDark = Hex(0x006A99);
 inline constexpr Rgb kAccentLight = Hex(0x4FC3F2);
 inline constexpr Rgb kText = Hex(0xC8CCD2);

@@ -316,10 +316,6 @@ void HueWheel(Canvas& c, const Box& r) {
     cairo_stroke(cr);
 }
 
-Rgb FromColorRef(unsigned colorref) {
-    return {(colorref & 0xFF) / 255.0, ((colorref >> 8) & 0xFF) / 255.0, ((colorref >> 16) & 0xFF) / 255.0};
-}
-
 void Swatch(Canvas& c, const Box& r, Look look, Rgb color) {
     c.Rect(r.left, r.top, r.Width(), r.Height(), Hex(0x08090B));
     c.Rect(r.left + 2, r.top + 2, r.Width() - 4, r.Height() - 4, color);

@@ -1,8 +1,6 @@
 // Function catalogue look-ups.
 #include "core/buttons/function_catalogue.h"
 
-#include "core/i18n/ui_language.h"
-
 namespace kx90 {
 
 const FunctionRow* FunctionAtListPosition(int position) {
@@ -14,12 +12,12 @@ const FunctionRow* FunctionAtListPosition(int position) {
     return nullptr;
 }
 
-std::u16string_view GetFunctionName(uint32_t code) {
+std::u16string_view GetFunctionName(uint32_t code, PairLanguage language) {
     const FunctionRow* row = FindFunction(code);
     if (row == nullptr) {
         return {};
     }
-    return PickByLanguage(row->chineseName, row->englishName);
+    return PickByLanguage(language, row->chineseName, row->englishName);
 }
 
 }  // namespace kx90

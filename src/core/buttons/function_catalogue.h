@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/i18n/language_strings.h"
+#include "core/i18n/pair_language.h"
 #include "core/profile/profile_record.h"
 
 namespace kx90 {
@@ -86,7 +87,7 @@ constexpr const FunctionRow* FindFunction(uint32_t code) {
 // The catalogue row at a 1-based position of the basic-functions list, or nullptr.
 const FunctionRow* FunctionAtListPosition(int position);
 
-// Built-in name of a function code in the interface language; empty for codes not in the catalogue.
-std::u16string_view GetFunctionName(uint32_t code);
+// Built-in name of a function code in the given language; empty for codes not in the catalogue.
+std::u16string_view GetFunctionName(uint32_t code, PairLanguage language);
 
 }  // namespace kx90

@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "core/i18n/language_strings.h"
-#include "core/i18n/ui_language.h"
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 
 namespace kx90 {
 
@@ -47,14 +46,14 @@ int32_t ReadLanguageIndex(const std::filesystem::path& dataDir, Notifier& notifi
 }
 
 void SaveLanguageIndex(const std::filesystem::path& dataDir, int32_t index, Notifier& notifier,
-                       WriteBytesFn write) {
+                       const LanguageStrings& strings) {
     const std::filesystem::path path = LanguageFilePath(dataDir);
-    switch (WriteFileAtomically(path, BytesOf(index), write)) {
+    switch (WriteFileAtomically(path, BytesOf(index))) {
         case FileStatus::kNotFound:
-            notifier.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(path)), u"Info");
+            notifier.ShowMessageBox(FormatWithPath(strings.str_msg2, PathText(path)), u"Info");
             break;
         case FileStatus::kAccessDenied:
-            notifier.ShowMessageBox(Strings().str_msg5, u"Info");
+            notifier.ShowMessageBox(strings.str_msg5, u"Info");
             break;
         default:
             break;
@@ -62,54 +61,57 @@ void SaveLanguageIndex(const std::filesystem::path& dataDir, int32_t index, Noti
 }
 
 LanguageSelection::LanguageSelection(std::filesystem::path installDir, std::filesystem::path dataDir,
-                                     Notifier& notifier, Effects effects)
-    : installDir_(std::move(installDir)), dataDir_(std::move(dataDir)), notifier_(notifier),
+                                     UiLanguage& language, Notifier& notifier, Effects effects)
+    : installDir_(std::move(installDir)),
+      dataDir_(std::move(dataDir)),
+      language_(language),
+      notifier_(notifier),
       effects_(std::move(effects)) {}
 
 std::u16string_view LanguageSelection::ApplyInstallLanguage(int languageTypeValue) {
     const bool chinese = languageTypeValue == 1;
-    UiLanguageFlag = chinese ? 1 : 0;
-    InstallLanguageFlag = chinese ? 1 : 0;
+    language_.SetChinese(chinese);
+    language_.SetInstallChinese(chinese);
     const LanguageRow& row = *FindLanguage(chinese ? kLanguageChinese : kLanguageEnglish);
-    if (effects_.loadStrings) {
-        effects_.loadStrings(InstallFile(installDir_, row.file));
-    }
+    language_.SetStrings(LoadLanguageStrings(InstallFile(installDir_, row.file)));
     if (effects_.showFlag) {
-        effects_.showFlag(row.flagBitmap);
+        effects_.showFlag(row.index);
     }
     return chinese ? u"1" : u"0";
 }
 
-void LanguageSelection::OnLanguageMessage(uint32_t wParam, int32_t lParam) {
-    const bool fromStartup = wParam == kLanguageMessageFromStartup;
-    if (!popupOpen_ && !fromStartup) {
+void LanguageSelection::ApplySavedLanguage(int32_t index) {
+    if (index != 0) {
+        Apply(index);
+    }
+}
+
+void LanguageSelection::OnPopupChoice(int32_t index) {
+    if (!popupOpen_) {
         return;
     }
-    if (lParam == 0) {
-        // The popup closed itself without a choice and is gone: never post to it again.
-        if (!fromStartup) {
-            popupOpen_ = false;
-        }
-        return;
+    // Either way the popup is gone afterwards: it is never addressed again.
+    popupOpen_ = false;
+    if (index == 0) {
+        return;  // closed without a choice
     }
-    UiLanguageFlag = lParam == kLanguageChinese ? 1 : 0;
-    if (const LanguageRow* row = FindLanguage(lParam)) {
-        if (effects_.loadStrings) {
-            effects_.loadStrings(InstallFile(installDir_, row->file));
-        }
+    Apply(index);
+    if (effects_.closePopup) {
+        effects_.closePopup();
+    }
+}
+
+void LanguageSelection::Apply(int32_t index) {
+    language_.SetChinese(index == kLanguageChinese);
+    if (const LanguageRow* row = FindLanguage(index)) {
+        language_.SetStrings(LoadLanguageStrings(InstallFile(installDir_, row->file)));
         if (effects_.showFlag) {
-            effects_.showFlag(row->flagBitmap);
+            effects_.showFlag(row->index);
         }
     }
-    SaveLanguageIndex(dataDir_, lParam, notifier_);
+    SaveLanguageIndex(dataDir_, index, notifier_, language_.Strings());
     if (effects_.refreshTooltips) {
         effects_.refreshTooltips();
-    }
-    if (!fromStartup) {
-        if (effects_.closePopup) {
-            effects_.closePopup();
-        }
-        popupOpen_ = false;
     }
 }
 

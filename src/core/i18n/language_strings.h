@@ -8,8 +8,6 @@
 
 namespace kx90 {
 
-class CXmlDocument;
-
 // Every key of a language file, in load order. Member names are the keys, matched case-sensitively.
 #define KX90_LANGUAGE_KEYS(X) \
     X(str_main) \
@@ -142,15 +140,9 @@ inline constexpr std::array<std::string_view, kLanguageKeyCount> kLanguageKeys{{
 #undef KX90_KEY_NAME
 }};
 
-// The process-wide catalogue. Filled on the user-interface thread; every reader copies what it needs.
-LanguageStrings& Strings();
-
-// Loads the language file into SharedXmlDocument and sets every member of Strings() to the text of
-// its key in the file's "config" section; a key the file lacks (or a file that cannot be read) leaves
-// its member empty. Holds SharedXmlDocumentMutex() for the whole load.
-void LoadLanguageStrings(const std::filesystem::path& path);
-
-// The same over any document and catalogue (the loader above uses the shared ones).
-void LoadLanguageStrings(CXmlDocument& document, const std::filesystem::path& path, LanguageStrings& strings);
+// Reads a language file with a document of its own: every member is the text of its key in the
+// file's "config" section; a key the file lacks (or a file that cannot be read) leaves its member
+// empty.
+LanguageStrings LoadLanguageStrings(const std::filesystem::path& path);
 
 }  // namespace kx90

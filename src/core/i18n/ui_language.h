@@ -1,23 +1,40 @@
-// The process-wide interface-language flags every built-in Chinese/English message pair reads.
+// The interface language of one program run: the catalogue texts and which text of each built-in
+// Chinese/English message pair shows. Owned by the application state and handed to whoever needs
+// it; a test makes its own.
 #pragma once
 
-#include <atomic>
+#include <utility>
+
+#include "core/i18n/language_strings.h"
+#include "core/i18n/pair_language.h"
 
 namespace kx90 {
 
-// 1 while simplified Chinese is the interface language, 0 otherwise. Set at start-up and on every
-// language change; read everywhere (also from the writer thread, hence atomic).
-extern std::atomic<int> UiLanguageFlag;
+// Used on the user-interface thread only (the worker threads never show texts themselves).
+class UiLanguage {
+public:
+    const LanguageStrings& Strings() const { return strings_; }
+    // Replaces every catalogue text (after a language file was loaded).
+    void SetStrings(LanguageStrings strings) { strings_ = std::move(strings); }
 
-// The installation's own language (1 = Chinese installation), set once at start-up.
-extern std::atomic<int> InstallLanguageFlag;
+    // Simplified Chinese is the interface language: the built-in pairs show their Chinese text.
+    bool IsChinese() const { return pairs_ == PairLanguage::kChinese; }
+    PairLanguage Pairs() const { return pairs_; }
+    void SetChinese(bool chinese) { pairs_ = chinese ? PairLanguage::kChinese : PairLanguage::kEnglish; }
 
-inline bool UiIsChinese() { return UiLanguageFlag.load(std::memory_order_relaxed) != 0; }
+    // The installation's own language (a Chinese installation), set once at start-up.
+    bool InstallIsChinese() const { return installChinese_; }
+    void SetInstallChinese(bool chinese) { installChinese_ = chinese; }
 
-// Picks the Chinese or the English text of a built-in message pair by UiLanguageFlag.
-template <typename T>
-const T& PickByLanguage(const T& chinese, const T& english) {
-    return UiIsChinese() ? chinese : english;
-}
+    template <typename T>
+    const T& Pick(const T& chinese, const T& english) const {
+        return PickByLanguage(pairs_, chinese, english);
+    }
+
+private:
+    LanguageStrings strings_;
+    PairLanguage pairs_ = PairLanguage::kEnglish;
+    bool installChinese_ = false;
+};
 
 }  // namespace kx90

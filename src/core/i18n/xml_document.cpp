@@ -407,18 +407,4 @@ std::u16string GetSectionText(CXmlDocument& document, std::u16string_view sectio
     return {};
 }
 
-CXmlDocument& SharedXmlDocument() {
-    static CXmlDocument document;
-    return document;
-}
-
-std::mutex& SharedXmlDocumentMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-std::u16string GetSectionText(std::u16string_view section, std::u16string_view key) {
-    return GetSectionText(SharedXmlDocument(), section, key);
-}
-
 }  // namespace kx90

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -114,14 +113,5 @@ private:
 // elements nested in it when that one has no such key; empty when there is none. Moves the
 // document's position.
 std::u16string GetSectionText(CXmlDocument& document, std::u16string_view section, std::u16string_view key);
-
-// The process-wide document of the language loader and the firmware update check. Whoever loads
-// it must hold SharedXmlDocumentMutex() from LoadFile until the last GetSectionText on that file,
-// so that the two threads never see each other's file.
-CXmlDocument& SharedXmlDocument();
-std::mutex& SharedXmlDocumentMutex();
-
-// GetSectionText over SharedXmlDocument (the caller holds its mutex).
-std::u16string GetSectionText(std::u16string_view section, std::u16string_view key);
 
 }  // namespace kx90

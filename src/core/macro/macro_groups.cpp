@@ -1,8 +1,6 @@
 // Game-group names by the interface language.
 #include "core/macro/macro_groups.h"
 
-#include "core/i18n/ui_language.h"
-
 namespace kx90 {
 namespace {
 
@@ -15,19 +13,20 @@ const MacroGroupNames* Group(uint32_t group) {
 
 }  // namespace
 
-std::u16string_view GroupMenuName(uint32_t group) {
+std::u16string_view GroupMenuName(uint32_t group, PairLanguage language) {
     const MacroGroupNames* g = Group(group);
-    return g == nullptr ? std::u16string_view{} : PickByLanguage(g->chineseMenu, g->englishMenu);
+    return g == nullptr ? std::u16string_view{} : PickByLanguage(language, g->chineseMenu, g->englishMenu);
 }
 
-std::u16string_view GroupCaption(uint32_t group) {
+std::u16string_view GroupCaption(uint32_t group, PairLanguage language) {
     const MacroGroupNames* g = Group(group);
-    return g == nullptr ? std::u16string_view{} : PickByLanguage(g->chineseCaption, g->englishCaption);
+    return g == nullptr ? std::u16string_view{}
+                        : PickByLanguage(language, g->chineseCaption, g->englishCaption);
 }
 
-std::u16string_view GroupListName(uint32_t group) {
+std::u16string_view GroupListName(uint32_t group, PairLanguage language) {
     const MacroGroupNames* g = Group(group);
-    return g == nullptr ? std::u16string_view{} : PickByLanguage(g->chineseList, g->englishList);
+    return g == nullptr ? std::u16string_view{} : PickByLanguage(language, g->chineseList, g->englishList);
 }
 
 }  // namespace kx90

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/i18n/pair_language.h"
+
 namespace kx90 {
 
 inline constexpr uint32_t kMacroGroupCount = 21;
@@ -70,9 +72,9 @@ inline constexpr std::array<MacroGroupNames, kMacroGroupCount> kMacroGroups{{
      u"Customize", u"Customisze", u"Customisze"},
 }};
 
-// The names in the current interface language; empty for a group outside 1 to 21.
-std::u16string_view GroupMenuName(uint32_t group);
-std::u16string_view GroupCaption(uint32_t group);
-std::u16string_view GroupListName(uint32_t group);
+// The names in the given language; empty for a group outside 1 to 21.
+std::u16string_view GroupMenuName(uint32_t group, PairLanguage language);
+std::u16string_view GroupCaption(uint32_t group, PairLanguage language);
+std::u16string_view GroupListName(uint32_t group, PairLanguage language);
 
 }  // namespace kx90

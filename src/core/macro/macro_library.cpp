@@ -6,8 +6,7 @@
 #include <system_error>
 #include <utility>
 
-#include "core/i18n/language_strings.h"
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 #include "core/profile/file_messages.h"
 
 namespace kx90 {
@@ -26,8 +25,13 @@ FileStatus WriteMacroFile(const std::filesystem::path& path, const MacroTable& t
     return WriteFileAtomically(path, BytesOf(table));
 }
 
-MacroLibrary::MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, Clock& clock)
-    : dataDir_(std::move(dataDir)), notifier_(notifier), clock_(clock), table_(ZeroTable()) {}
+MacroLibrary::MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, const UiLanguage& language,
+                           Clock& clock)
+    : dataDir_(std::move(dataDir)),
+      notifier_(notifier),
+      language_(language),
+      clock_(clock),
+      table_(ZeroTable()) {}
 
 std::filesystem::path MacroLibrary::FilePath() const {
     return MacroFilePath(dataDir_);
@@ -42,7 +46,7 @@ bool MacroLibrary::LoadMacroLibrary() {
         return true;
     }
     if (read.status == FileStatus::kNotFound) {
-        notifier_.ShowInfo(FormatWithPath(Strings().str_msg2, PathText(path)), false);
+        notifier_.ShowInfo(FormatWithPath(language_.Strings().str_msg2, PathText(path)), false);
     }
     return false;
 }
@@ -58,10 +62,10 @@ bool MacroLibrary::SaveMacroLibrary() {
     }
     // A missing file is said once, then made anew.
     const std::u16string caption(kInfoCaption);
-    notifier_.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(path)), caption);
+    notifier_.ShowMessageBox(FormatWithPath(language_.Strings().str_msg2, PathText(path)), caption);
     const FileStatus status = writeFile_(path, BytesOf(*table_));
     if (status == FileStatus::kAccessDenied) {
-        notifier_.ShowMessageBox(Strings().str_msg4, caption);
+        notifier_.ShowMessageBox(language_.Strings().str_msg4, caption);
     }
     return status == FileStatus::kOk;
 }

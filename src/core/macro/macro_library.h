@@ -11,11 +11,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/i18n/ui_language.h"
 #include "core/macro/macro_record.h"
 #include "core/platform/clock.h"
 #include "core/platform/file_io.h"
+#include "core/platform/file_writer.h"
 #include "core/platform/notifier.h"
-#include "core/profile/file_writer.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_record.h"
 
@@ -38,8 +39,9 @@ struct MacroListEntry {
 // writer reads records while the progress window blocks editing.
 class MacroLibrary {
 public:
-    // dataDir holds Macro.cfg; messages go through notifier; clock paces the saves.
-    MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, Clock& clock);
+    // dataDir holds Macro.cfg; messages go through notifier with language's texts; clock paces the
+    // saves.
+    MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, const UiLanguage& language, Clock& clock);
 
     // Reads Macro.cfg into the zeroed table (a short file leaves the rest zero). A missing file is
     // reported; the table then stays empty and the first save creates the file.
@@ -67,6 +69,7 @@ public:
 private:
     std::filesystem::path dataDir_;
     Notifier& notifier_;
+    const UiLanguage& language_;
     Clock& clock_;
     FileWriter writeFile_ = AtomicFileWriter();
     std::unique_ptr<MacroTable> table_;  // 2 MB: never on a stack

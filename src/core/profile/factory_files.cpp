@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "core/macro/macro_library.h"
+#include "core/platform/data_folders.h"
 #include "core/platform/file_io.h"
-#include "core/profile/data_folders.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
 #include "core/profile/profile_record.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 #include "core/profile/profile_record.h"
 
 namespace kx90 {

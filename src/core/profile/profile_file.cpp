@@ -15,9 +15,8 @@ FileReadResult ReadProfileFile(const std::filesystem::path& path, ProfileRecord&
     return result;
 }
 
-FileStatus WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& record,
-                            WriteBytesFn write) {
-    return WriteFileAtomically(path, BytesOf(record), write);
+FileStatus WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& record) {
+    return WriteFileAtomically(path, BytesOf(record));
 }
 
 }  // namespace kx90

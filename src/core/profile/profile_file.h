@@ -13,7 +13,6 @@ namespace kx90 {
 FileReadResult ReadProfileFile(const std::filesystem::path& path, ProfileRecord& record);
 
 // Writes the record's 22252 bytes, replacing the file only once they are all on disk.
-FileStatus WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& record,
-                            WriteBytesFn write = nullptr);
+FileStatus WriteProfileFile(const std::filesystem::path& path, const ProfileRecord& record);
 
 }  // namespace kx90

@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/i18n/ui_language.h"
-
 namespace kx90 {
 
-std::u16string_view DefaultButtonName(int button) {
+std::u16string_view DefaultButtonName(int button, PairLanguage language) {
     const ButtonOrderRow& row = kButtonOrder[static_cast<size_t>(button)];
-    return UiIsChinese() ? row.chineseName : row.englishName;
+    return PickByLanguage(language, row.chineseName, row.englishName);
 }
 
-void ResetToDefaults(ProfileRecord& record) {
+void ResetToDefaults(ProfileRecord& record, PairLanguage names) {
     std::memset(&record, 0, sizeof record);
     record.magic = kProfileMagic;
     std::copy(kDefaultDpiLevels.begin(), kDefaultDpiLevels.end(), record.dpiLevels);
@@ -25,7 +23,7 @@ void ResetToDefaults(ProfileRecord& record) {
     for (int i = 0; i < kButtonCount; ++i) {
         ButtonAssignment& b = record.buttons[i];
         b.functionCode = kButtonOrder[static_cast<size_t>(i)].defaultCode;
-        SetFieldText(b.displayName, DefaultButtonName(i));
+        SetFieldText(b.displayName, DefaultButtonName(i, names));
         b.macroId = 0;
     }
     record.lightingMode = kLightingMultiColor;
@@ -55,33 +53,33 @@ void SetFieldText(char16_t (&field)[kTextFieldChars], std::u16string_view text) 
 
 namespace {
 
-// Replaces the name when it is row's name in the language that is not current.
-bool ReplaceIfOtherLanguageName(char16_t (&name)[kTextFieldChars], const ButtonOrderRow& row) {
-    const bool chinese = UiIsChinese();
-    const std::u16string_view other = chinese ? row.englishName : row.chineseName;
+// Replaces the name when it is row's name in the other language than the given one.
+bool ReplaceIfOtherLanguageName(char16_t (&name)[kTextFieldChars], const ButtonOrderRow& row,
+                                PairLanguage language) {
+    const std::u16string_view other = PickByLanguage(language, row.englishName, row.chineseName);
     if (FieldText(name) != other) {
         return false;
     }
-    SetFieldText(name, chinese ? row.chineseName : row.englishName);
+    SetFieldText(name, PickByLanguage(language, row.chineseName, row.englishName));
     return true;
 }
 
 }  // namespace
 
-bool FixDefaultNameOwnRow(ProfileRecord& record, int button) {
+bool FixDefaultNameOwnRow(ProfileRecord& record, int button, PairLanguage language) {
     if (button < 0 || button >= kButtonCount) {
         return false;
     }
     return ReplaceIfOtherLanguageName(record.buttons[button].displayName,
-                                      kButtonOrder[static_cast<size_t>(button)]);
+                                      kButtonOrder[static_cast<size_t>(button)], language);
 }
 
-bool FixDefaultNameAnyRow(ProfileRecord& record, int button) {
+bool FixDefaultNameAnyRow(ProfileRecord& record, int button, PairLanguage language) {
     if (button < 0 || button >= kButtonCount) {
         return false;
     }
     for (const ButtonOrderRow& row : kButtonOrder) {
-        if (ReplaceIfOtherLanguageName(record.buttons[button].displayName, row)) {
+        if (ReplaceIfOtherLanguageName(record.buttons[button].displayName, row, language)) {
             return true;
         }
     }

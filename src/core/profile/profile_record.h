@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/i18n/pair_language.h"
+
 namespace kx90 {
 
 static_assert(std::endian::native == std::endian::little, "record files are little-endian images");
@@ -143,11 +145,12 @@ inline constexpr std::array<ButtonOrderRow, kButtonCount> kButtonOrder{{
 
 inline constexpr std::array<uint32_t, 7> kDefaultDpiLevels{750, 1250, 1500, 2000, 2500, 3500, 4000};
 
-// The default name of a button in the current interface language.
-std::u16string_view DefaultButtonName(int button);
+// The default name of a button in the given language.
+std::u16string_view DefaultButtonName(int button, PairLanguage language);
 
-// Fills the record with the factory defaults; names in the current interface language.
-void ResetToDefaults(ProfileRecord& record);
+// Fills the record with the factory defaults, the button names in the given language (the factory
+// files carry the English ones).
+void ResetToDefaults(ProfileRecord& record, PairLanguage names = PairLanguage::kEnglish);
 
 // True when the record carries the profile magic number; nothing else is checked.
 bool IsValid(const ProfileRecord& record);
@@ -156,11 +159,11 @@ bool IsValid(const ProfileRecord& record);
 std::u16string_view FieldText(const char16_t (&field)[kTextFieldChars]);
 void SetFieldText(char16_t (&field)[kTextFieldChars], std::u16string_view text);
 
-// Default-name language fix-up, as the status line does it: only the button's own row is compared.
-// Returns true when the name was replaced.
-bool FixDefaultNameOwnRow(ProfileRecord& record, int button);
+// Default-name language fix-up, as the status line does it: a name that is the button's own
+// default name in the other language becomes the one in language. Returns true when replaced.
+bool FixDefaultNameOwnRow(ProfileRecord& record, int button, PairLanguage language);
 
 // The same, as done before the assignment popup opens: the name is compared with all seven rows.
-bool FixDefaultNameAnyRow(ProfileRecord& record, int button);
+bool FixDefaultNameAnyRow(ProfileRecord& record, int button, PairLanguage language);
 
 }  // namespace kx90

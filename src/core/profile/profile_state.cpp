@@ -5,14 +5,14 @@
 #include <system_error>
 #include <utility>
 
-#include "core/i18n/language_strings.h"
+#include "core/i18n/ui_language.h"
 #include "core/profile/file_messages.h"
 #include "core/profile/profile_file.h"
 
 namespace kx90 {
 
-ProfileState::ProfileState(DataFolders folders, Notifier& notifier)
-    : folders_(std::move(folders)), notifier_(notifier) {}
+ProfileState::ProfileState(DataFolders folders, Notifier& notifier, const UiLanguage& language)
+    : folders_(std::move(folders)), notifier_(notifier), language_(language) {}
 
 std::filesystem::path ProfileState::SlotProfilePath(int slot) const {
     return ProfileFilePath(folders_.dataDir, slot);
@@ -101,10 +101,10 @@ int ProfileState::CreateDefaultProfileFile(const std::filesystem::path& path) {
     std::filesystem::create_directory(ProfileFolder(folders_.dataDir), ec);
     // The live record gets the defaults even when the file cannot be written: the window must
     // never show (and Apply never send) a record without the profile magic.
-    ResetToDefaults(liveRecord_);
+    ResetToDefaults(liveRecord_, language_.Pairs());
     const FileStatus status = writeFile_(path, BytesOf(liveRecord_));
     if (status == FileStatus::kAccessDenied) {
-        notifier_.ShowInfo(Strings().str_msg4, false);
+        notifier_.ShowInfo(language_.Strings().str_msg4, false);
     }
     return status == FileStatus::kOk ? 1 : 0;
 }
@@ -135,10 +135,10 @@ bool ProfileState::SaveProfile() {
     const std::filesystem::path profilePath = SlotProfilePath(currentSlot_);
     const FileStatus profileStatus = writeFile_(profilePath, BytesOf(liveRecord_));
     if (profileStatus == FileStatus::kNotFound) {
-        notifier_.ShowMessageBox(FormatWithPath(Strings().str_msg2, PathText(profilePath)),
+        notifier_.ShowMessageBox(FormatWithPath(language_.Strings().str_msg2, PathText(profilePath)),
                                  std::u16string(kInfoCaption));
     } else if (profileStatus == FileStatus::kAccessDenied) {
-        notifier_.ShowMessageBox(Strings().str_msg5, std::u16string(kInfoCaption));
+        notifier_.ShowMessageBox(language_.Strings().str_msg5, std::u16string(kInfoCaption));
     }
     const FileStatus catalogueStatus = writeFile_(CatalogueFilePath(folders_.dataDir), BytesOf(catalogue_));
     return profileStatus == FileStatus::kOk && catalogueStatus == FileStatus::kOk;

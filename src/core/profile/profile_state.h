@@ -8,10 +8,11 @@
 #include <string>
 #include <utility>
 
+#include "core/i18n/ui_language.h"
+#include "core/platform/data_folders.h"
 #include "core/platform/file_io.h"
+#include "core/platform/file_writer.h"
 #include "core/platform/notifier.h"
-#include "core/profile/data_folders.h"
-#include "core/profile/file_writer.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_record.h"
 
@@ -33,7 +34,8 @@ struct ProfileFileReport {
 // blocks every edit.
 class ProfileState {
 public:
-    ProfileState(DataFolders folders, Notifier& notifier);
+    // Messages use the catalogue texts of language; default records get its button names.
+    ProfileState(DataFolders folders, Notifier& notifier, const UiLanguage& language);
 
     // First run: when the data folder does not exist yet, makes it and copies the nine factory
     // files from the installation folder. Failures are ignored (the loads report what is missing).
@@ -86,6 +88,7 @@ private:
 
     DataFolders folders_;
     Notifier& notifier_;
+    const UiLanguage& language_;
     FileWriter writeFile_ = AtomicFileWriter();
     ProfileCatalogue catalogue_{};
     ProfileRecord liveRecord_{};

@@ -1,3 +1,4 @@
+// CKX77DriverApp: one copy per session, and the state and main window for the life of the process.
 #include "win/app/app.h"
 
 #include <commctrl.h>
@@ -5,9 +6,10 @@
 #include "core/i18n/language_strings.h"
 #include "win/app/app_state.h"
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
 #include "win/platform/data_folders.h"
 #include "win/ui/gdiplus_support.h"
+#include "win/ui/handles.h"
+#include "win/ui/messages.h"
 
 namespace kx90 {
 
@@ -16,27 +18,20 @@ bool CKX77DriverApp::InitInstance() {
     InitCommonControlsEx(&controls);
     ui::EnsureGdiplus();
 
-    // Not owned: the handle only has to live as long as this process.
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, kSingleInstanceMutex);
+    // Held for the whole run: while it exists, another start wakes this copy instead.
+    const ui::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, kSingleInstanceMutex));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         WakeRunningCopy();
-        if (mutex != nullptr) {
-            CloseHandle(mutex);
-        }
         return false;
     }
 
     AppOptions options;
     options.folders = ComputeDataFolders();
-    LoadLanguageStrings(options.folders.installDir / "Language" / "sc.xml");
-    {
-        AppState state(std::move(options));
-        CKX77DriverDlg window(state);
-        window.RunMain();
-    }
-    if (mutex != nullptr) {
-        CloseHandle(mutex);
-    }
+    AppState state(std::move(options));
+    // Chinese until the installation language is known, as every first text is.
+    state.language.SetStrings(LoadLanguageStrings(state.Folders().installDir / "Language" / "sc.xml"));
+    CKX77DriverDlg window(state);
+    window.RunMain();
     return false;
 }
 

@@ -1,3 +1,5 @@
+// The application state: construction in dependency order, the writer thread's start and the
+// workers' shutdown.
 #include "win/app/app_state.h"
 
 #include "win/device/device_transport_factory.h"
@@ -11,10 +13,11 @@ std::unique_ptr<HidTransport> TransportOrDefault(std::unique_ptr<HidTransport> g
 
 AppState::AppState(AppOptions options)
     : clock(SystemClock()),
-      profiles(options.folders, notifier),
-      macros(options.folders.dataDir, notifier, clock),
+      notifier(language),
+      profiles(options.folders, notifier, language),
+      macros(options.folders.dataDir, notifier, language, clock),
       hooks(hookManager),
-      progress(options.folders.installDir.wstring()),
+      progress(options.folders.installDir.wstring(), language),
       sink(progress),
       folders_(options.folders),
       transport_(TransportOrDefault(std::move(options.transport), clock)),

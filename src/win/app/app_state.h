@@ -12,10 +12,11 @@
 #include "core/device/hid_transport.h"
 #include "core/device/profile_writer.h"
 #include "core/device/usb_driver.h"
+#include "core/i18n/ui_language.h"
 #include "core/macro/macro_library.h"
 #include "core/platform/clock.h"
+#include "core/platform/data_folders.h"
 #include "core/platform/manual_reset_event.h"
-#include "core/profile/data_folders.h"
 #include "core/profile/profile_state.h"
 #include "win/app/low_level_hooks.h"
 #include "win/app/write_sink_win32.h"
@@ -52,6 +53,8 @@ public:
     void StopWorkers();
 
     Clock& clock;
+    // The interface language: first in the state, every part below may read it.
+    UiLanguage language;
     Win32Notifier notifier;
     Win32HostSystem host;
     ProfileState profiles;

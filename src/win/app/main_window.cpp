@@ -3,15 +3,11 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <initializer_list>
-
-#include "core/i18n/language_strings.h"
 #include "core/layout/main_window_layout.h"
-#include "win/app/messages.h"
 #include "win/pages/progress_dialog.h"
 #include "win/resources/resource_ids.h"
+#include "win/ui/messages.h"
+#include "win/ui/text.h"
 
 namespace kx90 {
 
@@ -23,16 +19,15 @@ constexpr UINT kAboutTextResource = 101;
 CKX77DriverDlg::CKX77DriverDlg(AppState& app)
     : app_(app),
       installDir_(app.InstallDir()),
-      languages_(app.Folders().installDir, app.Folders().dataDir, app.notifier,
-                 LanguageSelection::Effects{
-                     [](const std::filesystem::path& file) { LoadLanguageStrings(file); },
-                     [this](int flagBitmap) { ShowFlag(flagBitmap); }, [this] { RefreshTooltips(); },
-                     [this] {
-                         if (languagePopup_ != nullptr && IsWindow(languagePopup_)) {
-                             PostMessageW(languagePopup_, WM_CLOSE, 0, 0);
-                         }
-                         languagePopup_ = nullptr;
-                     }}) {}
+      languages_(app.Folders().installDir, app.Folders().dataDir, app.language, app.notifier,
+                 LanguageSelection::Effects{[this](int languageIndex) { ShowFlag(languageIndex); },
+                                            [this] { RefreshTooltips(); },
+                                            [this] {
+                                                if (languagePopup_ != nullptr && IsWindow(languagePopup_)) {
+                                                    PostMessageW(languagePopup_, WM_CLOSE, 0, 0);
+                                                }
+                                                languagePopup_ = nullptr;
+                                            }}) {}
 
 CKX77DriverDlg::~CKX77DriverDlg() {
     if (hwnd() != nullptr && !closing_) {
@@ -73,7 +68,6 @@ bool CKX77DriverDlg::CreateDialogWindow(HWND owner) {
 }
 
 void CKX77DriverDlg::Initialise() {
-    // 1. System menu item and icons.
     wchar_t about[128] = {};
     if (LoadStringW(GetModuleHandleW(nullptr), kAboutTextResource, about, 128) > 0) {
         if (HMENU system = GetSystemMenu(hwnd(), FALSE)) {
@@ -85,46 +79,46 @@ void CKX77DriverDlg::Initialise() {
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
-    app_.profiles.PrepareDataDir();  // 2
-    StartInstallLanguage();          // 3
-    if (ProbeBootLoader()) {         // 4: the flasher takes over and this copy closes
-        LaunchFlashTool(installDir_, hwnd());
+    // The data folder and the installation language come first: every later message needs them.
+    app_.profiles.PrepareDataDir();
+    StartInstallLanguage();
+    if (ProbeBootLoader()) {
+        // The mouse waits for new firmware: the flasher takes over and this copy closes.
+        LaunchFlashTool(app_.host, installDir_, app_.language.Pairs(), hwnd());
         return;
     }
-    app_.sink.SetMainWindow(hwnd());  // 5
-    app_.macros.LoadMacroLibrary();   // 6
-    LoadSkins();                      // 7
+    app_.sink.SetMainWindow(hwnd());
+    app_.macros.LoadMacroLibrary();
+    LoadSkins();
+    CreatePages();  // before the controls: each tab is named by its page
     CreateControls();
-    CreatePages();  // 8
     ShowPage(1);
-    AddTrayIcon();                  // 9
-    app_.profiles.LoadCatalogue();  // 10 (also takes the slot's macro identifiers)
+    AddTrayIcon();
+    app_.profiles.LoadCatalogue();  // also takes the slot's macro identifiers
     ShowProfileStates();
-    RegisterDeviceNotifications();  // 11
-    // 13: the saved language replaces the installation language once the loop runs.
+    RegisterDeviceNotifications();
+    // The saved language replaces the installation language once the loop runs.
     const int32_t index = ReadLanguageIndex(app_.Folders().dataDir, app_.notifier);
-    PostMessageW(hwnd(), msg::kLanguageChoice, kLanguageMessageFromStartup, static_cast<LPARAM>(index));
-    if (app_.driver.Create() != 1) {  // 14: no bridge library, no device
-        return;
+    PostMessageW(hwnd(), msg::kLanguageChoice, msg::kLanguageFromStartup, static_cast<LPARAM>(index));
+    if (app_.driver.Create() != 1) {
+        return;  // no bridge library: no device link
     }
-    // 15: the attempts run on a timer so the window stays responsive.
+    // The opening attempts run on a timer so the window stays responsive.
     openAttempts_ = 0;
     OnStartupOpenTimer();
 }
 
 void CKX77DriverDlg::FinishInitialisation() {
-    if (mainSet_ != nullptr) {  // 16
-        mainSet_->RefreshFromRecord();
-        led_->RefreshFromRecord();
-    }
-    if (!deviceOpened_) {  // 17
+    RefreshEditPages();
+    if (!deviceOpened_) {
+        // Without the mouse there is nothing to configure: say so and end.
         ShowNotFoundNotice();
         PostMessageW(hwnd(), WM_CLOSE, 0, 0);
         return;
     }
-    app_.StartWriter();           // 18 (the update check comes with its own thread later)
-    UpdateFirmwareVersion();      // 19
-    ShowWindow(hwnd(), SW_SHOW);  // 20
+    app_.StartWriter();
+    UpdateFirmwareVersion();
+    ShowWindow(hwnd(), SW_SHOW);
     BringWindowToTop(hwnd());
     SetForegroundWindow(hwnd());
     app_.hooks.Install(hwnd());
@@ -146,31 +140,26 @@ void CKX77DriverDlg::Shutdown() {
     StopTimer(timer::kStartupOpen);
     StopTimer(timer::kArrivalOpen);
     StopTimer(timer::kStartUpdater);
-    RemoveTrayIcon();  // 1
-    // 2: the pages in page order.
-    for (pages::PageWindow* page : std::initializer_list<pages::PageWindow*>{
-             mainSet_.get(), led_.get(), macro_.get(), statistics_.get(), support_.get()}) {
+    RemoveTrayIcon();
+    // The pages in tab order, then the device link, then the workers.
+    for (auto& page : pages_) {
         if (page != nullptr) {
             page->Destroy();
+            page.reset();
         }
     }
-    mainSet_.reset();
-    led_.reset();
-    macro_.reset();
-    statistics_.reset();
-    support_.reset();
     if (deviceNotify_ != nullptr) {
         UnregisterDeviceNotification(deviceNotify_);
         deviceNotify_ = nullptr;
     }
-    app_.driver.Release();  // 3
+    app_.driver.Release();
     app_.driver.Destroy();
-    // 4-6: the writer learns that the window is gone, both threads are woken and get at most a
-    // second to end (less when they end sooner).
+    // The writer learns that the window is gone; both threads are woken and get at most a second
+    // to end (less when they end sooner).
     app_.sink.SetMainWindow(nullptr);
     app_.progress.Close();
     app_.StopWorkers();
-    running_ = false;  // 7
+    running_ = false;
     Destroy();
 }
 
@@ -178,11 +167,7 @@ bool CKX77DriverDlg::OnTimer(UINT_PTR id) {
     switch (id) {
         case timer::kStartUpdater: {
             StopTimer(timer::kStartUpdater);
-            const std::wstring updater = installDir_ + L"\\norvi_update\\NorviUpdate.exe";
-            // A missing updater is no reason for an error box from the shell.
-            if (GetFileAttributesW(updater.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                ShellExecuteW(nullptr, L"open", updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-            }
+            app_.host.StartProgram(ui::Utf16(installDir_ + L"\\norvi_update\\NorviUpdate.exe"), u"");
             return true;
         }
         case timer::kStartupOpen:
@@ -211,10 +196,7 @@ bool CKX77DriverDlg::PreTranslateMessage(MSG& msg) {
 LRESULT CKX77DriverDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case msg::kLanguageChoice:
-            languages_.OnLanguageMessage(static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam));
-            if (!languages_.PopupOpen()) {
-                languagePopup_ = nullptr;
-            }
+            OnLanguageMessage(wParam, lParam);
             return 0;
         case msg::kTrayNotify:
             OnTrayNotify(lParam);
@@ -238,8 +220,10 @@ LRESULT CKX77DriverDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             OnDeviceChange(wParam, lParam);
             return TRUE;
         case WM_QUERYENDSESSION:
-            if (statistics_ != nullptr) {
-                statistics_->SaveCounters();
+            for (auto& page : pages_) {
+                if (page != nullptr) {
+                    page->OnSessionEnd();
+                }
             }
             return TRUE;
         case WM_DESTROY:

@@ -11,11 +11,8 @@
 
 #include "core/i18n/language_selection.h"
 #include "win/app/app_state.h"
-#include "win/pages/lighting_page.h"
-#include "win/pages/macro_page.h"
-#include "win/pages/performance_page.h"
-#include "win/pages/statistics_page.h"
-#include "win/pages/support_page.h"
+#include "win/pages/main_pages.h"
+#include "win/resources/resource_ids.h"
 #include "win/skin/gdi_bitmap_btn.h"
 #include "win/skin/irr_button.h"
 #include "win/ui/dialog.h"
@@ -35,7 +32,7 @@ protected:
 
 class CKX77DriverDlg : public ui::Dialog {
 public:
-    static constexpr int kPageCount = 5;
+    static constexpr int kPageCount = pages::kPageCount;
     static constexpr int kProfileCount = 5;
     // Opening attempts: at start-up ten, 500 ms apart; after an arrival every 2500 ms for 30 s.
     static constexpr int kStartupOpenAttempts = 10;
@@ -69,14 +66,25 @@ public:
     HWND CloseButton() const { return close_.hwnd(); }
     HWND LanguageButton() const { return language_.hwnd(); }
     HWND FlagPicture() const { return flag_; }
-    int ShownFlagBitmap() const { return shownFlagBitmap_; }
+    // The flag picture's bitmap resource, 0 before any language was chosen.
+    int ShownFlagBitmap() const { return shownFlag_ != 0 ? IDB_LANGUAGE_FLAG_FIRST + shownFlag_ - 1 : 0; }
     HWND LanguagePopup() const { return languagePopup_; }
     bool HasSkin() const { return skinLoaded_; }
     bool DeviceOpened() const { return deviceOpened_; }
-    pages::CDlgMainSet* MainSetPage() const { return mainSet_.get(); }
-    pages::CDlgMacro* MacroPage() const { return macro_.get(); }
-    pages::CDlgSts* StatisticsPage() const { return statistics_.get(); }
-    pages::CDlgSupport* SupportPage() const { return support_.get(); }
+    // Page k (1..5, in tab order), or null before the pages exist and after shutdown.
+    pages::PageWindow* Page(int k) const {
+        return k >= 1 && k <= kPageCount ? pages_[static_cast<size_t>(k - 1)].get() : nullptr;
+    }
+    // The first page of a type, for tests.
+    template <typename PageType>
+    PageType* PageOf() const {
+        for (const auto& page : pages_) {
+            if (auto* found = dynamic_cast<PageType*>(page.get())) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
 
     bool PreTranslateMessage(MSG& msg) override;
 
@@ -102,6 +110,7 @@ private:
     void LoadApplyFaces();
     void CreateControls();
     void CreatePages();
+    bool PagesExist() const { return pages_[0] != nullptr; }
     void SetStatusCode(int code);
     void InvalidateStatus();
 
@@ -135,9 +144,10 @@ private:
 
     // Languages (main_window_language.cpp).
     void StartInstallLanguage();
-    void ShowFlag(int flagBitmap);
+    void ShowFlag(int languageIndex);
     void RefreshTooltips();
     void OpenLanguagePopup();
+    void OnLanguageMessage(WPARAM wParam, LPARAM lParam);
 
     AppState& app_;
     std::wstring installDir_;
@@ -150,7 +160,7 @@ private:
     bool removing_ = false;
     int openAttempts_ = 0;
     int currentPage_ = 0;
-    int shownFlagBitmap_ = 0;
+    int shownFlag_ = 0;  // the language index whose flag shows
     std::wstring status_;
 
     ui::SkinBitmap normal_;
@@ -166,11 +176,7 @@ private:
     std::array<MainShapedButton, kProfileCount> profiles_;
     MainShapedButton apply_;
 
-    std::unique_ptr<pages::CDlgMainSet> mainSet_;
-    std::unique_ptr<pages::CDlgLEDSet> led_;
-    std::unique_ptr<pages::CDlgMacro> macro_;
-    std::unique_ptr<pages::CDlgSts> statistics_;
-    std::unique_ptr<pages::CDlgSupport> support_;
+    pages::PageList pages_;
 
     HDEVNOTIFY deviceNotify_ = nullptr;
     bool trayAdded_ = false;

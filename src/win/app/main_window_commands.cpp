@@ -3,7 +3,7 @@
 #include "core/buttons/host_actions.h"
 #include "core/device/profile_writer.h"
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 
 namespace kx90 {
 
@@ -56,45 +56,40 @@ void CKX77DriverDlg::OnShapedButton(HWND button) {
 }
 
 void CKX77DriverDlg::ShowPage(int k) {
-    if (k < 1 || k > kPageCount || mainSet_ == nullptr) {
+    pages::PageWindow* shown = Page(k);
+    if (shown == nullptr) {
         return;
     }
-    if (k != 3) {
-        macro_->CloseGroupMenu();
-        macro_->StopRecording();
+    if (pages::PageWindow* leaving = Page(currentPage_); leaving != nullptr && leaving != shown) {
+        leaving->OnLeave();
     }
     for (int i = 1; i <= kPageCount; ++i) {
         tabs_[static_cast<size_t>(i - 1)].SetCheck(i == k);
+        Page(i)->Show(i == k);
     }
-    pages::PageWindow* all[kPageCount] = {mainSet_.get(), led_.get(), macro_.get(), statistics_.get(),
-                                          support_.get()};
-    for (int i = 1; i <= kPageCount; ++i) {
-        all[i - 1]->Show(i == k);
-    }
-    // Profiles and Apply belong to the two editing pages only.
-    const bool editing = k <= 2;
+    // Profiles and Apply serve only the pages that edit the profile.
+    const BOOL editing = shown->HoldsProfileButtons() ? TRUE : FALSE;
     for (auto& profile : profiles_) {
-        EnableWindow(profile.hwnd(), editing ? TRUE : FALSE);
+        EnableWindow(profile.hwnd(), editing);
     }
-    EnableWindow(apply_.hwnd(), editing ? TRUE : FALSE);
-    if (editing) {
-        all[k - 1]->RefreshFromRecord();
-    }
+    EnableWindow(apply_.hwnd(), editing);
     currentPage_ = k;
+    shown->OnEnter();
 }
 
 void CKX77DriverDlg::HideToTray() {
-    if (macro_ != nullptr) {
-        macro_->CloseGroupMenu();
+    if (pages::PageWindow* page = Page(currentPage_)) {
+        page->OnLeave();
     }
     ShowWindow(hwnd(), SW_HIDE);
     app_.hookManager.SetCaptureMode(false, false);
 }
 
 void CKX77DriverDlg::RefreshEditPages() {
-    if (mainSet_ != nullptr) {
-        mainSet_->RefreshFromRecord();
-        led_->RefreshFromRecord();
+    for (auto& page : pages_) {
+        if (page != nullptr) {
+            page->RefreshFromRecord();
+        }
     }
 }
 
@@ -116,9 +111,8 @@ void CKX77DriverDlg::SelectProfileButton(int k) {
 }
 
 void CKX77DriverDlg::OnApply() {
-    macro_->CommitRepeatCount();
-    if (app_.profiles.LiveRecord().scrollLines != -1) {
-        mainSet_->ValidateScrollLines();
+    for (auto& page : pages_) {
+        page->BeforeApply();
     }
     RequestWrite();
 }
@@ -158,11 +152,12 @@ void CKX77DriverDlg::OnRestoreDefaults() {
 }
 
 void CKX77DriverDlg::OnHostEvent(WPARAM wParam, LPARAM lParam) {
-    const HWND statistics = statistics_ != nullptr ? statistics_->hwnd() : nullptr;
     RunHostAction(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam), app_.profiles.LiveRecord(),
-                  app_.host, [statistics](uint32_t code, uint32_t value) {
-                      if (statistics != nullptr) {
-                          PostMessageW(statistics, msg::kHostEventCopy, code, value);
+                  app_.host, [this](uint32_t code, uint32_t value) {
+                      for (auto& page : pages_) {
+                          if (page != nullptr && page->TakesHostEvents()) {
+                              PostMessageW(page->hwnd(), msg::kHostEventCopy, code, value);
+                          }
                       }
                   });
 }

@@ -9,7 +9,7 @@
 #include "core/device/device_protocol.h"
 #include "core/i18n/ui_language.h"
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 #include "win/ui/text.h"
 
 namespace kx90 {
@@ -20,13 +20,13 @@ constexpr GUID kUsbDeviceInterface = {
     0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
 constexpr uint32_t kBootLoaderProbePauseMs = 500;
 
-std::u16string NotFoundText() {
-    return PickByLanguage<std::u16string>(u"\u6CA1\u6709\u627E\u5230KX90\u6E38\u620F\u9F20\u6807.",
-                                          u"The KX90 gaming mouse cannot be found.");
+std::u16string NotFoundText(const UiLanguage& language) {
+    return language.Pick<std::u16string>(u"\u6CA1\u6709\u627E\u5230KX90\u6E38\u620F\u9F20\u6807.",
+                                         u"The KX90 gaming mouse cannot be found.");
 }
-std::u16string FoundText() {
-    return PickByLanguage<std::u16string>(u"\u53D1\u73B0KX90\u6E38\u620F\u9F20\u6807.",
-                                          u"The KX90 gaming mouse is found.");
+std::u16string FoundText(const UiLanguage& language) {
+    return language.Pick<std::u16string>(u"\u53D1\u73B0KX90\u6E38\u620F\u9F20\u6807.",
+                                         u"The KX90 gaming mouse is found.");
 }
 }  // namespace
 
@@ -112,7 +112,7 @@ void CKX77DriverDlg::OnMouseOpenedAfterArrival() {
     deviceOpened_ = true;
     UpdateFirmwareVersion();
     app_.hooks.Install(hwnd());
-    app_.notifier.ShowInfo(FoundText(), false, true);
+    app_.notifier.ShowInfo(FoundText(app_.language), false, true);
 }
 
 void CKX77DriverDlg::OnMouseRemoved() {
@@ -121,20 +121,22 @@ void CKX77DriverDlg::OnMouseRemoved() {
     deviceOpened_ = false;
     app_.hooks.Remove();
     removing_ = true;  // no second notice for the mouse's other interfaces
-    app_.notifier.ShowInfo(NotFoundText(), false, true);
+    app_.notifier.ShowInfo(NotFoundText(app_.language), false, true);
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
 void CKX77DriverDlg::UpdateFirmwareVersion() {
     int version = 0;
     const bool known = app_.driver.QueryFirmwareVersion(&version) == 1 && version != 0;
-    if (support_ != nullptr) {
-        support_->SetFirmwareVersionText(known ? std::to_wstring(version) : std::wstring());
+    for (auto& page : pages_) {
+        if (page != nullptr) {
+            page->OnFirmwareVersion(known ? version : 0);
+        }
     }
 }
 
 void CKX77DriverDlg::ShowNotFoundNotice() {
-    app_.notifier.ShowInfo(NotFoundText(), false, true);
+    app_.notifier.ShowInfo(NotFoundText(app_.language), false, true);
 }
 
 }  // namespace kx90

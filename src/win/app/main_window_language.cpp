@@ -1,11 +1,10 @@
 // The main window's part in the language choice: the installation language at start-up, the flag
 // picture, the popup and the tooltips of the shaped buttons.
-#include "core/i18n/language_strings.h"
 #include "core/layout/main_window_layout.h"
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
 #include "win/resources/resource_ids.h"
 #include "win/skin/menu_ex.h"
+#include "win/ui/messages.h"
 #include "win/ui/text.h"
 
 namespace kx90 {
@@ -20,12 +19,12 @@ void CKX77DriverDlg::StartInstallLanguage() {
     WritePrivateProfileStringW(L"Language", L"Type", type.c_str(), config.c_str());
 }
 
-void CKX77DriverDlg::ShowFlag(int flagBitmap) {
-    shownFlagBitmap_ = flagBitmap;
+void CKX77DriverDlg::ShowFlag(int languageIndex) {
+    shownFlag_ = languageIndex;
     if (flag_ == nullptr) {
         return;  // shown once the picture control exists
     }
-    ui::SkinBitmap bitmap = ui::LoadBitmapResource(static_cast<UINT>(flagBitmap));
+    ui::SkinBitmap bitmap = ui::LoadBitmapResource(static_cast<UINT>(ShownFlagBitmap()));
     HBITMAP old = reinterpret_cast<HBITMAP>(
         SendMessageW(flag_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bitmap.get())));
     if (old != nullptr && old != flagBitmap_.get()) {
@@ -43,26 +42,19 @@ void CKX77DriverDlg::RefreshTooltips() {
     if (apply_.hwnd() == nullptr) {
         return;
     }
-    const LanguageStrings& s = Strings();
-    const std::u16string* texts[] = {&s.str_main,     &s.str_led_title, &s.str_macro_manager,
-                                     &s.str_sts,      &s.str_about,     &s.str_profile1,
-                                     &s.str_profile2, &s.str_profile3,  &s.str_profile4,
-                                     &s.str_profile5, &s.str_ok};
-    MainShapedButton* buttons[] = {&tabs_[0],     &tabs_[1],     &tabs_[2],     &tabs_[3],
-                                   &tabs_[4],     &profiles_[0], &profiles_[1], &profiles_[2],
-                                   &profiles_[3], &profiles_[4], &apply_};
-    for (size_t i = 0; i < std::size(buttons); ++i) {
-        buttons[i]->SetTooltipText(ui::Wide(*texts[i]), true);
-    }
-    for (pages::PageWindow* page :
-         {static_cast<pages::PageWindow*>(mainSet_.get()), static_cast<pages::PageWindow*>(led_.get()),
-          static_cast<pages::PageWindow*>(macro_.get()), static_cast<pages::PageWindow*>(statistics_.get()),
-          static_cast<pages::PageWindow*>(support_.get())}) {
-        if (page != nullptr) {
-            page->RefreshTooltips();
-            page->Invalidate();
+    const LanguageStrings& s = app_.language.Strings();
+    const std::u16string* profileTexts[kProfileCount] = {&s.str_profile1, &s.str_profile2, &s.str_profile3,
+                                                         &s.str_profile4, &s.str_profile5};
+    for (int k = 1; k <= kPageCount; ++k) {
+        if (pages::PageWindow* page = Page(k)) {
+            tabs_[static_cast<size_t>(k - 1)].SetTooltipText(ui::Wide(page->Title()), true);
+            page->OnLanguageChanged();
         }
     }
+    for (int k = 0; k < kProfileCount; ++k) {
+        profiles_[static_cast<size_t>(k)].SetTooltipText(ui::Wide(*profileTexts[k]), true);
+    }
+    apply_.SetTooltipText(ui::Wide(s.str_ok), true);
     // The Apply faces follow the interface language.
     LoadApplyFaces();
 }
@@ -82,6 +74,18 @@ void CKX77DriverDlg::OpenLanguagePopup() {
     }
     languagePopup_ = popup->hwnd();
     languages_.OnPopupOpened();
+}
+
+void CKX77DriverDlg::OnLanguageMessage(WPARAM wParam, LPARAM lParam) {
+    const auto index = static_cast<int32_t>(lParam);
+    if (wParam == msg::kLanguageFromStartup) {
+        languages_.ApplySavedLanguage(index);
+    } else {
+        languages_.OnPopupChoice(index);
+    }
+    if (!languages_.PopupOpen()) {
+        languagePopup_ = nullptr;
+    }
 }
 
 }  // namespace kx90

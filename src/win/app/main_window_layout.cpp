@@ -2,12 +2,13 @@
 // line.
 #include <utility>
 
-#include "core/i18n/status_text.h"
+#include "core/app/status_text.h"
 #include "core/i18n/ui_language.h"
 #include "core/layout/main_window_layout.h"
+#include "core/layout/palette.h"
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
 #include "win/resources/resource_ids.h"
+#include "win/ui/messages.h"
 #include "win/ui/text.h"
 
 namespace kx90 {
@@ -19,6 +20,7 @@ namespace {
 constexpr COLORREF kStatusColor = 0xBEBEBE;
 constexpr UINT kStatusFlags = 0xA114;  // vertical centre, word break, no clip, edit control, end ellipsis
 constexpr COLORREF kPlainBackground = RGB(24, 26, 30);
+constexpr COLORREF kPlainEdgeColor = RGB(70, 74, 80);
 
 RECT ToRect(const layout::Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
@@ -64,10 +66,10 @@ private:
 // the window stays usable and never shows garbage.
 ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
     Canvas canvas(size, nullptr, kPlainBackground);
-    HBRUSH brush = CreateSolidBrush(buttonColor);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(70, 74, 80));
-    HGDIOBJ oldBrush = SelectObject(canvas.dc(), brush);
-    HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
+    const ui::UniqueBrush brush(CreateSolidBrush(buttonColor));
+    const ui::UniquePen pen(CreatePen(PS_SOLID, 1, kPlainEdgeColor));
+    const ui::Selected brushSelected(canvas.dc(), brush.get());
+    const ui::Selected penSelected(canvas.dc(), pen.get());
     auto quad = [&](const layout::Quad& q) {
         POINT p[4];
         for (int i = 0; i < 4; ++i) {
@@ -84,8 +86,8 @@ ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
         Rectangle(canvas.dc(), r.left, r.top, r.right, r.bottom);
     }
     // The window buttons' glyphs: a bar, a cross and a down arrow, in the text grey.
-    HPEN glyph = CreatePen(PS_SOLID, 2, kStatusColor);
-    HGDIOBJ oldGlyph = SelectObject(canvas.dc(), glyph);
+    const ui::UniquePen glyph(CreatePen(PS_SOLID, 2, kStatusColor));
+    const ui::Selected glyphSelected(canvas.dc(), glyph.get());
     const layout::Rect m = mw::kMinimizeButton;
     MoveToEx(canvas.dc(), m.left + 11, m.bottom - 11, nullptr);
     LineTo(canvas.dc(), m.right - 11, m.bottom - 11);
@@ -99,12 +101,6 @@ ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
     MoveToEx(canvas.dc(), mid - 5, l.top + 6, nullptr);
     LineTo(canvas.dc(), mid, l.bottom - 6);
     LineTo(canvas.dc(), mid + 5, l.top + 6);
-    SelectObject(canvas.dc(), oldGlyph);
-    DeleteObject(glyph);
-    SelectObject(canvas.dc(), oldBrush);
-    SelectObject(canvas.dc(), oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
     return canvas.Take();
 }
 
@@ -129,7 +125,7 @@ void CKX77DriverDlg::LoadSkins() {
         size = normal_.size;
     }
     const std::pair<ui::SkinBitmap*, COLORREF> faces[] = {
-        {&normal_, RGB(40, 43, 48)}, {&down_, 0xD19300}, {&over_, RGB(62, 66, 72)}};
+        {&normal_, RGB(40, 43, 48)}, {&down_, layout::kAccentColor}, {&over_, RGB(62, 66, 72)}};
     for (const auto& [skin, color] : faces) {
         if (skin->bitmap.get() == nullptr) {
             skin->bitmap = PlainSkin(size, color);
@@ -142,7 +138,7 @@ void CKX77DriverDlg::LoadSkins() {
 }
 
 void CKX77DriverDlg::LoadApplyFaces() {
-    const UINT first = UiIsChinese() ? IDB_APPLY_CN_FIRST : IDB_APPLY_EN_FIRST;
+    const UINT first = app_.language.IsChinese() ? IDB_APPLY_CN_FIRST : IDB_APPLY_EN_FIRST;
     const layout::Rect bounds = mw::kApply.Bounds();
     HBITMAP pages[3] = {normal_.bitmap.get(), over_.bitmap.get(), down_.bitmap.get()};
     for (UINT i = 0; i < 3; ++i) {
@@ -181,9 +177,7 @@ void CKX77DriverDlg::CreateControls() {
     }
     // Captions only for the stand-in skin: the real pictures carry their own.
     const bool plainSkin = !HasSkin();
-    const LanguageStrings& s = Strings();
-    const std::u16string* tabNames[kPageCount] = {&s.str_main, &s.str_led_title, &s.str_macro_manager,
-                                                  &s.str_sts, &s.str_about};
+    const LanguageStrings& s = app_.language.Strings();
     const std::u16string* profileNames[kProfileCount] = {&s.str_profile1, &s.str_profile2, &s.str_profile3,
                                                          &s.str_profile4, &s.str_profile5};
     auto shaped = [&](MainShapedButton& button, const layout::Quad& quad, const std::u16string* name, UINT id,
@@ -195,7 +189,7 @@ void CKX77DriverDlg::CreateControls() {
                             region.get(), hwnd(), id);
     };
     for (int k = 0; k < kPageCount; ++k) {
-        shaped(tabs_[static_cast<size_t>(k)], mw::kTabs[k], tabNames[k],
+        shaped(tabs_[static_cast<size_t>(k)], mw::kTabs[k], &Page(k + 1)->Title(),
                cmd::kTabFirst + static_cast<UINT>(k), true);
     }
     for (int k = 0; k < kProfileCount; ++k) {
@@ -209,24 +203,22 @@ void CKX77DriverDlg::CreateControls() {
                             mw::kLanguageFlagAt.y, mw::kLanguageFlagSize.width, mw::kLanguageFlagSize.height,
                             hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(cmd::kLanguageFlag)),
                             GetModuleHandleW(nullptr), nullptr);
-    if (shownFlagBitmap_ != 0) {
-        ShowFlag(shownFlagBitmap_);  // the installation language was chosen before the controls existed
+    if (shownFlag_ != 0) {
+        ShowFlag(shownFlag_);  // the installation language was chosen before the controls existed
     }
     RefreshTooltips();
 }
 
 void CKX77DriverDlg::CreatePages() {
-    const HWND self = hwnd();
-    auto create = [&](auto& page, UINT resourceId) {
-        using Page = typename std::remove_reference_t<decltype(page)>::element_type;
-        page = std::make_unique<Page>();
-        page->CreatePage(self, installDir_, Page::kPicture, resourceId);
-    };
-    create(mainSet_, 103);
-    create(led_, 104);
-    create(macro_, 105);
-    create(statistics_, 106);
-    create(support_, 107);
+    pages_ = pages::MakeMainPages();
+    pages::PageServices services;
+    services.mainWindow = hwnd();
+    services.installDir = installDir_;
+    services.language = &app_.language;
+    services.profiles = &app_.profiles;
+    for (auto& page : pages_) {
+        page->CreatePage(services);
+    }
 }
 
 bool CKX77DriverDlg::OnPaint(HDC dc) {
@@ -286,7 +278,7 @@ bool CKX77DriverDlg::OnMouseMove(UINT, POINT at) {
 }
 
 void CKX77DriverDlg::SetStatusCode(int code) {
-    std::wstring text = ui::Wide(StatusText(code, Strings(), app_.profiles.LiveRecord()));
+    std::wstring text = ui::Wide(StatusText(code, app_.language, app_.profiles.LiveRecord()));
     if (text != status_) {
         status_ = std::move(text);
         InvalidateStatus();

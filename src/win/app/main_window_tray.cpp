@@ -6,9 +6,9 @@
 #include <cwchar>
 
 #include "win/app/main_window.h"
-#include "win/app/messages.h"
 #include "win/resources/resource_ids.h"
 #include "win/skin/xp_menu.h"
+#include "win/ui/messages.h"
 
 namespace kx90 {
 

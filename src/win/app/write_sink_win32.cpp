@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 
 namespace kx90 {
 

@@ -52,17 +52,14 @@ bool WinDriverHost::LoadBridge(std::u16string_view library, const char* exportNa
     if (bridge_ == nullptr) {
         return false;
     }
-    // Through void*: FARPROC has no parameters, and GCC warns on a direct cast.
-    bridgeEntry_ =
-        reinterpret_cast<OpenHidDeviceFn>(reinterpret_cast<void*>(GetProcAddress(bridge_, exportName)));
-    return bridgeEntry_ != nullptr;
+    // The export is resolved only to prove the library is the right one; it is never called.
+    return GetProcAddress(bridge_, exportName) != nullptr;
 }
 
 void WinDriverHost::FreeBridge() {
     if (bridge_ != nullptr) {
         FreeLibrary(bridge_);
         bridge_ = nullptr;
-        bridgeEntry_ = nullptr;
     }
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/device/driver_host.h"
-#include "hidbridge/hid_bridge.h"
 
 namespace kx90 {
 
@@ -30,7 +29,6 @@ private:
     std::wstring libraryFolder_;
     HWND window_ = nullptr;
     HMODULE bridge_ = nullptr;
-    OpenHidDeviceFn bridgeEntry_ = nullptr;  // resolved to prove the library is the right one; never called
 };
 
 }  // namespace kx90

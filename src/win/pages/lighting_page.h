@@ -1,19 +1,20 @@
 // CDlgLEDSet: the lighting page, a child of the main window.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 #include "win/pages/page_window.h"
 
 namespace kx90::pages {
 
 class CDlgLEDSet : public PageWindow {
 public:
-    static constexpr const wchar_t* kPicture = L"Light\\LedSet_normal.bmp";
+    static constexpr UINT kPageId = 104;
+
+    bool HoldsProfileButtons() const override { return true; }
 
 protected:
-    const std::u16string& Title() const override { return Strings().str_led_title; }
+    const wchar_t* Picture() const override { return L"Light\\LedSet_normal.bmp"; }
+    const std::u16string& Title() const override { return Texts().str_led_title; }
+    UINT PageId() const override { return kPageId; }
 };
 
 }  // namespace kx90::pages

@@ -1,24 +1,38 @@
+// The page base: creation at the page position, the picture loaded on first show, the fallback
+// panel, and the help line cleared when the pointer moves over a page.
 #include "win/pages/page_window.h"
 
 #include "core/layout/main_window_layout.h"
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 #include "win/ui/text.h"
 
 namespace kx90::pages {
 
 namespace layout = kx90::layout::main_window;
 
-bool PageWindow::CreatePage(HWND mainWindow, const std::wstring& installDir, const wchar_t* picture,
-                            UINT resourceId) {
-    mainWindow_ = mainWindow;
-    background_ = ui::LoadSkinBitmap(installDir + L"\\skins\\" + picture);
+namespace {
+constexpr COLORREF kPanelColor = RGB(30, 32, 36);
+constexpr COLORREF kPanelFrameColor = RGB(58, 62, 68);
+constexpr COLORREF kPanelTitleColor = 0xBEBEBE;
+}  // namespace
+
+bool PageWindow::CreatePage(const PageServices& services) {
+    services_ = services;
     CreateArgs args;
     args.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     args.rect = RECT{layout::kPageAt.x, layout::kPageAt.y, layout::kPageAt.x + layout::kPageSize.width,
                      layout::kPageAt.y + layout::kPageSize.height};
-    args.parent = mainWindow;
-    args.id = resourceId;
+    args.parent = services.mainWindow;
+    args.id = PageId();
     return Create(args);
+}
+
+void PageWindow::Show(bool visible) {
+    if (visible && !pictureTried_) {
+        pictureTried_ = true;  // a missing picture is not looked for again on every show
+        background_ = ui::LoadSkinBitmap(services_.installDir + L"\\skins\\" + Picture());
+    }
+    ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
 }
 
 bool PageWindow::OnPaint(HDC dc) {
@@ -29,19 +43,18 @@ bool PageWindow::OnPaint(HDC dc) {
         return true;
     }
     // No picture installed: a quiet dark panel that still says where the user is.
-    ui::FillSolid(dc, client, RGB(30, 32, 36));
-    RECT frame = client;
-    HBRUSH line = CreateSolidBrush(RGB(58, 62, 68));
-    FrameRect(dc, &frame, line);
-    DeleteObject(line);
+    ui::FillSolid(dc, client, kPanelColor);
+    ui::UniqueBrush line(CreateSolidBrush(kPanelFrameColor));
+    FrameRect(dc, &client, line.get());
     ui::UniqueFont font = ui::CreateUiFont(22, FW_NORMAL);
     RECT title{24, 18, client.right - 24, 60};
-    ui::DrawTextIn(dc, ui::Wide(Title()), title, font.get(), 0xBEBEBE, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    ui::DrawTextIn(dc, ui::Wide(Title()), title, font.get(), kPanelTitleColor,
+                   DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     return true;
 }
 
 bool PageWindow::OnMouseMove(UINT, POINT) {
-    PostMessageW(mainWindow_, msg::kStatusText, 0, 0);
+    PostMessageW(services_.mainWindow, msg::kStatusText, 0, 0);
     return true;
 }
 

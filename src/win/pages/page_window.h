@@ -1,34 +1,66 @@
 // What the five pages of the main window share: a child window at the page position that paints
-// its skin picture, or a dark panel with the page's title while the picture is missing.
+// its skin picture (loaded when the page is first shown), or a dark panel with the page's title
+// while the picture is missing; and the few calls through which the main window drives every page
+// alike.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
-#include "core/i18n/language_strings.h"
+#include "core/i18n/ui_language.h"
+#include "core/profile/profile_state.h"
 #include "win/ui/gdi.h"
 #include "win/ui/window.h"
 
 namespace kx90::pages {
 
+// What a page works with; owned by the application, alive as long as the page.
+struct PageServices {
+    HWND mainWindow = nullptr;
+    std::wstring installDir;
+    const UiLanguage* language = nullptr;
+    ProfileState* profiles = nullptr;
+};
+
 class PageWindow : public ui::Window {
 public:
-    // Creates the page hidden at the page position of the main window; picture is relative to
-    // InstallDir\skins. resourceId is the page's dialog number, kept as its control id.
-    bool CreatePage(HWND mainWindow, const std::wstring& installDir, const wchar_t* picture, UINT resourceId);
-    void Show(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE); }
+    // Creates the page hidden at the page position of the main window.
+    bool CreatePage(const PageServices& services);
+    // Shows or hides the page; the first show loads its picture.
+    void Show(bool visible);
     bool HasPicture() const { return background_.bitmap.get() != nullptr; }
 
-    // The controls reload from the live record (the pages with edit controls override this).
+    // The page becomes the shown one / stops being it (another page, or the window went to the
+    // tray). A page that edits the live record reloads its controls on entering.
+    virtual void OnEnter() {}
+    virtual void OnLeave() {}
+    // The live record was replaced (another profile, the defaults): controls reload.
     virtual void RefreshFromRecord() {}
-    // The language changed: the controls with catalogue tooltips take the new texts.
-    virtual void RefreshTooltips() {}
+    // A write is about to start: entries still being typed are taken over.
+    virtual void BeforeApply() {}
+    // The Windows session ends: what the page keeps goes to disk.
+    virtual void OnSessionEnd() {}
+    // The interface language changed: texts and tooltips follow.
+    virtual void OnLanguageChanged() { Invalidate(); }
+    // The mouse answered (or not) its firmware version: 0 when unknown.
+    virtual void OnFirmwareVersion(int version) { (void)version; }
+    // Whether the profile buttons and Apply serve this page (the pages that edit the profile).
+    virtual bool HoldsProfileButtons() const { return false; }
+    // Whether the page wants the mouse hook's host events (message 0x4C9).
+    virtual bool TakesHostEvents() const { return false; }
+    // The catalogue text that names the page (its tab's tooltip, the fallback panel's title).
+    virtual const std::u16string& Title() const = 0;
 
 protected:
-    // The catalogue text that names the page on the fallback panel.
-    virtual const std::u16string& Title() const = 0;
-    HWND MainWindow() const { return mainWindow_; }
+    // The page's picture, relative to InstallDir\skins.
+    virtual const wchar_t* Picture() const = 0;
+    // The page's dialog number, kept as its control id.
+    virtual UINT PageId() const = 0;
+
+    const PageServices& Services() const { return services_; }
+    const LanguageStrings& Texts() const { return services_.language->Strings(); }
 
     bool OnPaint(HDC dc) override;
     bool OnEraseBackground(HDC) override { return true; }
@@ -36,7 +68,8 @@ protected:
     bool OnMouseMove(UINT keys, POINT at) override;
 
 private:
-    HWND mainWindow_ = nullptr;
+    PageServices services_;
+    bool pictureTried_ = false;
     ui::SkinBitmap background_;
 };
 

@@ -1,13 +1,12 @@
 // CDlgProgress: layout, painting, the progress message and the key filter; LaunchFlashTool.
 #include "win/pages/progress_dialog.h"
 
-#include <shellapi.h>
-
 #include "core/i18n/ui_language.h"
 #include "core/layout/skin_controls_layout.h"
 #include "win/skin/png_progress_bar.h"
 #include "win/ui/gdi.h"
 #include "win/ui/gdiplus_support.h"
+#include "win/ui/text.h"
 
 namespace kx90 {
 namespace {
@@ -23,9 +22,9 @@ constexpr UINT_PTR kCloseTimer = 1;
 // The status line's layout box, client pixels.
 constexpr Gdiplus::REAL kTextX = 35, kTextY = 20, kTextWidth = 310, kTextHeight = 40;
 
-std::wstring StatusLine() {
-    return UiIsChinese() ? L"\u66F4\u65B0\u8FDB\u884C\u4E2D\uFF0C\u8BF7\u7A0D\u5019..."
-                         : L"Updating is in progress, please wait\u2026";
+std::wstring StatusLine(const UiLanguage& language) {
+    return language.IsChinese() ? L"\u66F4\u65B0\u8FDB\u884C\u4E2D\uFF0C\u8BF7\u7A0D\u5019..."
+                                : L"Updating is in progress, please wait\u2026";
 }
 
 // Makes window the foreground window even while another program's window is active: with the
@@ -48,8 +47,7 @@ void ForceForeground(HWND window) {
 // The status line in the generic sans-serif family, 8 points, opaque grey. Wine has no generic
 // sans-serif family unless a font of that name is installed (the lookup gives null, and GDI+ would
 // be handed a null family), so then the interface font of the same size draws it through GDI.
-void DrawStatusLine(HDC dc) {
-    const std::wstring text = StatusLine();
+void DrawStatusLine(HDC dc, const std::wstring& text) {
     const Gdiplus::FontFamily* family =
         ui::EnsureGdiplus() ? Gdiplus::FontFamily::GenericSansSerif() : nullptr;
     if (family != nullptr) {
@@ -82,7 +80,8 @@ struct ProgressParts {
     skin::CPngHProgressBar bar;
 };
 
-CDlgProgress::CDlgProgress(std::wstring installDir) : installDir_(std::move(installDir)) {}
+CDlgProgress::CDlgProgress(std::wstring installDir, const UiLanguage& language)
+    : installDir_(std::move(installDir)), language_(language) {}
 
 CDlgProgress::~CDlgProgress() = default;
 
@@ -203,7 +202,7 @@ void CDlgProgress::Paint(HDC dc) {
     if (parts_ != nullptr) {
         ui::DrawBitmap(surface.dc(), parts_->background.bitmap.get(), 0, 0);
     }
-    DrawStatusLine(surface.dc());
+    DrawStatusLine(surface.dc(), StatusLine(language_));
     BitBlt(dc, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
 }
 
@@ -216,10 +215,11 @@ bool CDlgProgress::PreTranslateMessage(MSG& msg) {
     return msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4;
 }
 
-bool LaunchFlashTool(const std::wstring& installDir, HWND mainWindow) {
+bool LaunchFlashTool(HostSystem& host, const std::wstring& installDir, PairLanguage language,
+                     HWND mainWindow) {
     const std::wstring program = installDir + L"\\FWUpdate\\FlashTool.exe";
     // A flasher that is missing or does not start is not reported: the program closes regardless.
-    ShellExecuteW(nullptr, L"open", program.c_str(), UiIsChinese() ? L"1" : L"0", nullptr, SW_SHOWNORMAL);
+    host.StartProgram(ui::Utf16(program), PickByLanguage<std::u16string>(language, u"1", u"0"));
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     return true;
 }

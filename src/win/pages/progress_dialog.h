@@ -8,8 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "win/app/messages.h"
+#include "core/i18n/ui_language.h"
+#include "core/platform/host_system.h"
 #include "win/ui/dialog.h"
+#include "win/ui/messages.h"
 
 namespace kx90 {
 
@@ -20,7 +22,8 @@ struct ProgressParts;
 
 class CDlgProgress : public ui::Dialog {
 public:
-    explicit CDlgProgress(std::wstring installDir);
+    // The status line follows language.
+    CDlgProgress(std::wstring installDir, const UiLanguage& language);
     ~CDlgProgress() override;
 
     // Shows the window modally over owner and returns when it closes (after 100 %, on Close()
@@ -43,6 +46,7 @@ private:
     void Paint(HDC dc);
 
     std::wstring installDir_;
+    const UiLanguage& language_;
     std::atomic<HWND> handle_{nullptr};
     int position_ = 0;
     std::unique_ptr<ProgressParts> parts_;  // pictures and bar, only while shown
@@ -50,6 +54,7 @@ private:
 
 // Starts InstallDir\FWUpdate\FlashTool.exe with "1" (Chinese interface) or "0", then posts
 // WM_CLOSE to the main window so the flasher has the mouse to itself. Always true.
-bool LaunchFlashTool(const std::wstring& installDir, HWND mainWindow);
+bool LaunchFlashTool(HostSystem& host, const std::wstring& installDir, PairLanguage language,
+                     HWND mainWindow);
 
 }  // namespace kx90

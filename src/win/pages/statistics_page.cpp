@@ -1,11 +1,11 @@
+// CDlgSts: the host events it is sent.
 #include "win/pages/statistics_page.h"
 
-#include "win/app/messages.h"
+#include "win/ui/messages.h"
 
 namespace kx90::pages {
 
 void CDlgSts::HostEvent(uint32_t, uint32_t) {
-    // The counters by button come with the page's own controls; until then every event counts.
     ++eventsSeen_;
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "win/pages/page_window.h"
 
@@ -10,22 +9,21 @@ namespace kx90::pages {
 
 class CDlgSts : public PageWindow {
 public:
-    static constexpr const wchar_t* kPicture = L"Sts_Normal.bmp";
+    static constexpr UINT kPageId = 106;
 
-    // The counters go to Sts.cfg (the session is ending).
-    void SaveCounters() {}
-    // A host event from the mouse hook (message 0x4C9): counted by its code.
+    bool TakesHostEvents() const override { return true; }
+    // A host event from the mouse hook (message 0x4C9), by its code.
     void HostEvent(uint32_t code, uint32_t lParam);
     uint32_t EventsSeen() const { return eventsSeen_; }
 
 protected:
+    const wchar_t* Picture() const override { return L"Sts_Normal.bmp"; }
+    const std::u16string& Title() const override { return Texts().str_sts; }
+    UINT PageId() const override { return kPageId; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     uint32_t eventsSeen_ = 0;
-
-protected:
-    const std::u16string& Title() const override { return Strings().str_sts; }
 };
 
 }  // namespace kx90::pages

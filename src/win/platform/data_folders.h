@@ -1,7 +1,7 @@
 // The data and installation folders of this run, as Windows gives them.
 #pragma once
 
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 
 namespace kx90 {
 

@@ -1,4 +1,4 @@
-// Pointer settings, sounds and shell launches for advanced actions.
+// Pointer settings, sounds, shell launches for advanced actions, and the installation's programs.
 #include "win/platform/host_system_win32.h"
 
 #include <mmsystem.h>
@@ -46,6 +46,15 @@ void Win32HostSystem::PlaySoundFile(const std::u16string& path) {
 
 void Win32HostSystem::ShellOpen(const std::u16string& target) {
     ShellExecuteW(nullptr, L"open", Wide(target), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32HostSystem::StartProgram(const std::u16string& program, const std::u16string& arguments) {
+    // A missing file would make the shell show its own error box; the caller's silence is wanted.
+    if (GetFileAttributesW(Wide(program)) == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    ShellExecuteW(nullptr, L"open", Wide(program), arguments.empty() ? nullptr : Wide(arguments), nullptr,
+                  SW_SHOWNORMAL);
 }
 
 }  // namespace kx90

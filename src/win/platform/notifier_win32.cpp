@@ -8,8 +8,8 @@ namespace kx90 {
 
 int Win32Notifier::ShowInfo(const std::u16string& text, bool twoButtons, bool countdown) {
     const std::wstring wide = ui::Wide(text);
-    return countdown ? skin::ShowCountdownInfoDialog(wide, owner_)
-                     : skin::ShowInfoDialog(wide, twoButtons, owner_);
+    return countdown ? skin::ShowCountdownInfoDialog(wide, owner_, language_.Pairs())
+                     : skin::ShowInfoDialog(wide, twoButtons, owner_, language_.Pairs());
 }
 
 void Win32Notifier::ShowMessageBox(const std::u16string& text, const std::u16string& caption) {

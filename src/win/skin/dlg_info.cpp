@@ -3,10 +3,9 @@
 
 #include <cwchar>
 
-#include "core/i18n/ui_language.h"
 #include "core/layout/skin_controls_layout.h"
-#include "win/app/messages.h"
 #include "win/resources/resource_ids.h"
+#include "win/ui/messages.h"
 
 namespace kx90::skin {
 namespace {
@@ -26,9 +25,10 @@ SIZE WorkArea() {
     return SIZE{GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
 }
 
-std::wstring CountCaption(int seconds) {
+std::wstring CountCaption(int seconds, PairLanguage language) {
     wchar_t text[32];
-    std::swprintf(text, 32, UiIsChinese() ? L"\u786E\u5B9A (%ds)" : L"OK (%ds)", seconds);
+    std::swprintf(text, 32, language == PairLanguage::kChinese ? L"\u786E\u5B9A (%ds)" : L"OK (%ds)",
+                  seconds);
     return text;
 }
 
@@ -54,7 +54,7 @@ bool CDlgInfo::OnCreate() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
     MakeButton(close_, ToRect(info::kCloseButton), L"");
-    const bool chinese = UiIsChinese();
+    const bool chinese = language == PairLanguage::kChinese;
     const std::wstring okText = chinese ? L"\u786E\u5B9A" : L"OK";
     if (twoButtons) {
         MakeButton(ok_, ToRect(info::kOkOfTwo), okText);
@@ -63,7 +63,7 @@ bool CDlgInfo::OnCreate() {
         MakeButton(ok_, ToRect(info::kOkAlone), okText);
     }
     if (countdown) {
-        ok_.SetText(CountCaption(5));
+        ok_.SetText(CountCaption(5, language));
         SetWindowPos(hwnd(), nullptr, work.cx - size.cx - 10, work.cy - size.cy, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         counter_ = 5;
@@ -86,8 +86,8 @@ bool CDlgInfo::OnPaint(HDC dc) {
     ui::DrawBitmap(dc, normal_.bitmap.get(), 0, 0);
     ui::UniqueFont font = ui::CreateUiFont(14, 300);
     ui::DrawTextIn(dc, messageText, ToRect(info::kMessage), font.get(), kTextColor, kLineFlags);
-    ui::DrawTextIn(dc, UiIsChinese() ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle), font.get(),
-                   kTextColor, kLineFlags);
+    ui::DrawTextIn(dc, language == PairLanguage::kChinese ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle),
+                   font.get(), kTextColor, kLineFlags);
     return true;
 }
 
@@ -119,7 +119,7 @@ bool CDlgInfo::OnTimer(UINT_PTR id) {
         Sleep(100);
     }
     // The last tick still shows 0 before the posted close arrives.
-    ok_.SetText(CountCaption(counter_));
+    ok_.SetText(CountCaption(counter_, language));
     --counter_;
     return true;
 }
@@ -134,18 +134,20 @@ bool CDlgInfo::OnLButtonDown(UINT, POINT) {
     return true;  // the dialog has no caption and is not dragged
 }
 
-int ShowInfoDialog(const std::wstring& text, bool twoButtons, HWND owner) {
+int ShowInfoDialog(const std::wstring& text, bool twoButtons, HWND owner, PairLanguage language) {
     CDlgInfo dialog;
     dialog.messageText = text;
     dialog.twoButtons = twoButtons;
+    dialog.language = language;
     const int result = dialog.DoModal(owner != nullptr ? owner : GetActiveWindow());
     return result == IDOK ? IDOK : IDCANCEL;
 }
 
-int ShowCountdownInfoDialog(const std::wstring& text, HWND owner) {
+int ShowCountdownInfoDialog(const std::wstring& text, HWND owner, PairLanguage language) {
     CDlgInfo dialog;
     dialog.messageText = text;
     dialog.countdown = true;
+    dialog.language = language;
     const int result = dialog.DoModal(owner != nullptr ? owner : GetActiveWindow());
     return result == IDOK ? IDOK : IDCANCEL;
 }

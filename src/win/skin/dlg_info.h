@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/i18n/pair_language.h"
 #include "win/skin/gdi_bitmap_btn.h"
 #include "win/ui/dialog.h"
 #include "win/ui/gdi.h"
@@ -19,6 +20,7 @@ public:
     std::wstring messageText;
     bool twoButtons = false;
     bool countdown = false;
+    PairLanguage language = PairLanguage::kEnglish;  // of the title and the button captions
 
     HWND OkButton() const { return ok_.hwnd(); }
     HWND CancelButton() const { return cancel_.hwnd(); }
@@ -49,9 +51,11 @@ private:
 
 // Shows the info dialog modally over owner (the active window when null): 1 for OK, 2 for Cancel,
 // the close button or closing.
-int ShowInfoDialog(const std::wstring& text, bool twoButtons, HWND owner = nullptr);
+int ShowInfoDialog(const std::wstring& text, bool twoButtons, HWND owner = nullptr,
+                   PairLanguage language = PairLanguage::kEnglish);
 
 // The count-down variant (device arrival and removal notices): 1 for OK, 2 when it runs out.
-int ShowCountdownInfoDialog(const std::wstring& text, HWND owner = nullptr);
+int ShowCountdownInfoDialog(const std::wstring& text, HWND owner = nullptr,
+                            PairLanguage language = PairLanguage::kEnglish);
 
 }  // namespace kx90::skin

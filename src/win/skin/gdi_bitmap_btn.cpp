@@ -1,8 +1,8 @@
 // CGDIBitmapBtn: faces, caption and notifications.
 #include "win/skin/gdi_bitmap_btn.h"
 
-#include "win/app/messages.h"
 #include "win/ui/gdi.h"
+#include "win/ui/messages.h"
 
 namespace kx90::skin {
 

@@ -1,23 +1,20 @@
 // CMenuEx items, layout, drawing and clicks; the language menu's rows.
 #include "win/skin/menu_ex.h"
 
+#include "core/i18n/language_selection.h"
+#include "core/layout/palette.h"
 #include "win/resources/resource_ids.h"
 #include "win/ui/gdi.h"
+#include "win/ui/text.h"
 
 namespace kx90::skin {
 namespace {
 
 constexpr COLORREF kText = 0x050505;
-constexpr COLORREF kHotFill = 0xD19300;
+constexpr COLORREF kHotFill = layout::kAccentColor;
 constexpr COLORREF kHotText = 0xF5F5F5;
 constexpr COLORREF kSeparator = 0xF5F5F5;
 constexpr UINT kItemTextFlags = DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS;  // 0x40024
-
-// The language popup's rows in language-index order; the names are fixed English texts.
-constexpr const wchar_t* kLanguageNames[12] = {
-    L"Chinese", L"English", L"French",     L"Korean",  L"German",    L"Italian",
-    L"Spanish", L"Dutch",   L"Portuguese", L"Russian", L"Ukrainian", L"Trad.Chinese",
-};
 
 }  // namespace
 
@@ -121,8 +118,10 @@ void CMenuEx::HandleRelease(POINT at) {
 }
 
 void CMenuExA::FillItems() {
-    for (UINT index = 1; index <= 12; ++index) {
-        AddItem(kLanguageNames[index - 1], IDR_LANGUAGE_FLAG_ICON_FIRST + index - 1, index);
+    // The rows in language-index order; the names are fixed English texts.
+    for (const LanguageRow& row : kLanguages) {
+        const UINT index = static_cast<UINT>(row.index);
+        AddItem(ui::Wide(row.popupName), IDR_LANGUAGE_FLAG_ICON_FIRST + index - 1, index);
     }
 }
 

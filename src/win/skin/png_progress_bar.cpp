@@ -2,8 +2,8 @@
 #include "win/skin/png_progress_bar.h"
 
 #include "core/skin/slider_math.h"
-#include "win/app/messages.h"
 #include "win/ui/gdi.h"
+#include "win/ui/messages.h"
 
 namespace kx90::skin {
 

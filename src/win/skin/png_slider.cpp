@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/skin/slider_math.h"
-#include "win/app/messages.h"
 #include "win/ui/gdi.h"
+#include "win/ui/messages.h"
 
 namespace kx90::skin {
 

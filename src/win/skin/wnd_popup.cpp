@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "win/app/messages.h"
+#include "core/layout/palette.h"
 #include "win/ui/gdi.h"
+#include "win/ui/messages.h"
 
 namespace kx90::skin {
 namespace {
@@ -82,7 +83,7 @@ bool CWndPopup::OnCreate() {
 void CWndPopup::DrawBackground(HDC dc, void* bits, int width, int height) {
     if (background_ == nullptr) {
         // No picture: a one-pixel blue frame round a white inside.
-        ui::FillSolid(dc, RECT{0, 0, width, height}, 0xD19300);
+        ui::FillSolid(dc, RECT{0, 0, width, height}, layout::kAccentColor);
         ui::FillSolid(dc, RECT{1, 1, width - 1, height - 1}, 0xFFFFFF);
         auto* pixels = static_cast<uint32_t*>(bits);
         for (int i = 0; i < width * height; ++i) {

@@ -51,13 +51,23 @@ struct WindowTraits {
 struct MemoryDcTraits {
     static void Close(HDC dc) { DeleteDC(dc); }
 };
+// Kernel objects (mutexes, events, processes); both null and INVALID_HANDLE_VALUE mean none.
+struct KernelHandleTraits {
+    static void Close(HANDLE handle) {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+};
 
 using UniqueBitmap = Unique<HBITMAP, GdiObjectTraits>;
 using UniqueFont = Unique<HFONT, GdiObjectTraits>;
 using UniqueRegion = Unique<HRGN, GdiObjectTraits>;
 using UniqueBrush = Unique<HBRUSH, GdiObjectTraits>;
+using UniquePen = Unique<HPEN, GdiObjectTraits>;
 using UniqueHwnd = Unique<HWND, WindowTraits>;
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
 
 // GetDC / ReleaseDC of a window (nullptr: the screen).
 class WindowDc {

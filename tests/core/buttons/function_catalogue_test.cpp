@@ -5,12 +5,8 @@
 
 #include <set>
 
-#include "support/ui_language_scope.h"
-
 namespace kx90 {
 namespace {
-
-using test::ScopedUiLanguage;
 
 TEST(FunctionCatalogue, NamesFollowTheInterfaceLanguageAndKindMarkersHaveNone) {
     struct Row {
@@ -23,12 +19,8 @@ TEST(FunctionCatalogue, NamesFollowTheInterfaceLanguageAndKindMarkersHaveNone) {
         {19, u"", u""},                     {0, u"", u""},                   {0xFFFFFFFF, u"", u""},
     };
     for (const Row& row : rows) {
-        {
-            ScopedUiLanguage chinese(true);
-            EXPECT_EQ(GetFunctionName(row.code), row.chinese) << row.code;
-        }
-        ScopedUiLanguage english(false);
-        EXPECT_EQ(GetFunctionName(row.code), row.english) << row.code;
+        { EXPECT_EQ(GetFunctionName(row.code, PairLanguage::kChinese), row.chinese) << row.code; }
+        EXPECT_EQ(GetFunctionName(row.code, PairLanguage::kEnglish), row.english) << row.code;
     }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "support/host_fakes.h"
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
@@ -12,7 +11,6 @@ namespace {
 using test::RecordingHostSystem;
 
 ProfileRecord Defaults() {
-    test::ScopedUiLanguage english(false);
     ProfileRecord r;
     ResetToDefaults(r);
     return r;

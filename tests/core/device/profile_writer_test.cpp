@@ -13,7 +13,6 @@
 #include "support/fakes.h"
 #include "support/host_fakes.h"
 #include "support/temp_dir.h"
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
@@ -79,14 +78,14 @@ protected:
         return commands;
     }
 
-    test::ScopedUiLanguage english_{false};
+    const UiLanguage english_;
     test::TempDir dir_;
     test::FakeClock clock_;
     test::RecordingNotifier notifier_;
     test::FakeDriverHost driverHost_;
     VirtualMouse mouse_{clock_};
     CUSBDriver driver_{mouse_, clock_, driverHost_};
-    MacroLibrary macros_{dir_.path(), notifier_, clock_};
+    MacroLibrary macros_{dir_.path(), notifier_, english_, clock_};
     ProfileRecord record_{};
     std::array<uint32_t, kButtonCount> macroIds_{};
     HookManager hooks_;

@@ -1,9 +1,8 @@
-// The language catalogue: loading a language file, the shipped files, and the shared document.
+// The language catalogue: loading a language file, the shipped files, loads on two threads.
 #include "core/i18n/language_strings.h"
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <string>
 #include <thread>
 
@@ -32,12 +31,9 @@ class LanguageStringsTest : public ::testing::Test {
 protected:
     LanguageStrings Load(std::string_view xml) {
         test::WriteAllBytes(dir_ / "lang.xml", Bytes(xml));
-        LanguageStrings strings;
-        LoadLanguageStrings(document_, dir_ / "lang.xml", strings);
-        return strings;
+        return LoadLanguageStrings(dir_ / "lang.xml");
     }
     test::TempDir dir_;
-    CXmlDocument document_;
 };
 
 TEST_F(LanguageStringsTest, EveryMemberComesFromItsOwnKey) {
@@ -84,10 +80,8 @@ TEST_F(LanguageStringsTest, KeysMatchCaseSensitively) {
     EXPECT_EQ(strings.str_PL, u"");
 }
 
-TEST_F(LanguageStringsTest, MissingFileAfterAGoodOneEmptiesEveryMember) {
-    LanguageStrings strings = Load(FullFile());
-    ASSERT_EQ(strings.str_ok, u"str_ok=");
-    LoadLanguageStrings(document_, dir_ / "missing.xml", strings);
+TEST_F(LanguageStringsTest, MissingFileGivesEveryMemberEmpty) {
+    const LanguageStrings strings = LoadLanguageStrings(dir_ / "missing.xml");
 #define KX90_EXPECT_EMPTY(key) EXPECT_EQ(strings.key, u"") << #key;
     KX90_LANGUAGE_KEYS(KX90_EXPECT_EMPTY)
 #undef KX90_EXPECT_EMPTY
@@ -102,8 +96,7 @@ TEST_P(ShippedLanguageFile, HoldsEveryKeyWithText) {
     ASSERT_TRUE(document.LoadFile(path)) << path.string() << ": "
                                          << std::string(document.ResultText().begin(), document.ResultText().end());
     EXPECT_EQ(document.Encoding(), u"UTF-8");
-    LanguageStrings strings;
-    LoadLanguageStrings(document, path, strings);
+    const LanguageStrings strings = LoadLanguageStrings(path);
 #define KX90_EXPECT_TEXT(key) EXPECT_FALSE(strings.key.empty()) << #key;
     KX90_LANGUAGE_KEYS(KX90_EXPECT_TEXT)
 #undef KX90_EXPECT_TEXT
@@ -123,9 +116,9 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, ShippedLanguageFile,
                              return name.substr(0, name.find('.'));
                          });
 
-// The language loader (user-interface thread) and the update check (worker) share one document;
-// the mutex keeps every load together with the lookups that read it.
-TEST(SharedXmlDocument, LoaderAndUpdateCheckNeverSeeEachOthersFile) {
+// The language loader (user-interface thread) and the update check (worker) each read with a
+// document of their own, at the same time.
+TEST(LanguageStringsLoad, TwoThreadsNeverSeeEachOthersFile) {
     test::TempDir dir;
     test::WriteAllBytes(dir / "lang.xml", Bytes(FullFile()));
     test::WriteAllBytes(dir / "update.xml",
@@ -133,20 +126,18 @@ TEST(SharedXmlDocument, LoaderAndUpdateCheckNeverSeeEachOthersFile) {
                               "</firmware></update>"));
     std::thread updateCheck([&] {
         for (int i = 0; i < 200; ++i) {
-            const std::lock_guard<std::mutex> lock(SharedXmlDocumentMutex());
-            SharedXmlDocument().LoadFile(dir / "update.xml");
-            ASSERT_EQ(GetSectionText(u"firmware", u"current"), u"14");
-            ASSERT_EQ(GetSectionText(u"firmware", u"newfile"), u"http://x/fw.bin");
+            CXmlDocument document;
+            document.LoadFile(dir / "update.xml");
+            ASSERT_EQ(GetSectionText(document, u"firmware", u"current"), u"14");
+            ASSERT_EQ(GetSectionText(document, u"firmware", u"newfile"), u"http://x/fw.bin");
         }
     });
     for (int i = 0; i < 200; ++i) {
-        LoadLanguageStrings(dir / "lang.xml");
-        ASSERT_EQ(Strings().str_firmware_version, u"str_firmware_version=");
-        ASSERT_EQ(Strings().str_main, u"str_main=");
+        const LanguageStrings strings = LoadLanguageStrings(dir / "lang.xml");
+        ASSERT_EQ(strings.str_firmware_version, u"str_firmware_version=");
+        ASSERT_EQ(strings.str_main, u"str_main=");
     }
     updateCheck.join();
-    LoadLanguageStrings(dir / "none.xml");
-    EXPECT_EQ(Strings().str_main, u"");
 }
 
 }  // namespace

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "core/macro/macro_groups.h"
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 #include "support/fakes.h"
 #include "support/file_test_support.h"
 #include "support/temp_dir.h"
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
@@ -47,7 +46,7 @@ std::vector<uint8_t> RecordBytes(const MacroRecord& r) {
 
 class MacroLibraryTest : public ::testing::Test {
 protected:
-    MacroLibraryTest() : library_(dir_.path(), notifier_, clock_) {}
+    MacroLibraryTest() : library_(dir_.path(), notifier_, language_, clock_) {}
 
     std::filesystem::path File() const { return MacroFilePath(dir_.path()); }
 
@@ -61,7 +60,7 @@ protected:
     }
 
     TempDir dir_;
-    test::ScopedMessageTexts texts_;
+    const UiLanguage language_ = test::MessageTextsLanguage();
     test::RecordingNotifier notifier_;
     test::FakeClock clock_;
     MacroLibrary library_;
@@ -282,10 +281,10 @@ TEST(MacroGroups, NamesDifferByPlaceAndLanguageAsShipped) {
         {22, true, u"", u"", u""},  // not a group
     };
     for (const Row& r : rows) {
-        test::ScopedUiLanguage language(r.chinese);
-        EXPECT_EQ(GroupMenuName(r.group), r.menu) << r.group << (r.chinese ? " zh" : " en");
-        EXPECT_EQ(GroupCaption(r.group), r.caption) << r.group << (r.chinese ? " zh" : " en");
-        EXPECT_EQ(GroupListName(r.group), r.list) << r.group << (r.chinese ? " zh" : " en");
+        const PairLanguage language = r.chinese ? PairLanguage::kChinese : PairLanguage::kEnglish;
+        EXPECT_EQ(GroupMenuName(r.group, language), r.menu) << r.group << (r.chinese ? " zh" : " en");
+        EXPECT_EQ(GroupCaption(r.group, language), r.caption) << r.group << (r.chinese ? " zh" : " en");
+        EXPECT_EQ(GroupListName(r.group, language), r.list) << r.group << (r.chinese ? " zh" : " en");
     }
 }
 

@@ -13,7 +13,6 @@
 #include "support/fakes.h"
 #include "support/file_test_support.h"
 #include "support/temp_dir.h"
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
@@ -33,14 +32,14 @@ TEST(FactoryFiles, SeedAFirstRunThatLoadsWithoutAMessage) {
     } else {
         ASSERT_TRUE(WriteFactoryFiles(install));
     }
-    test::ScopedUiLanguage english(false);
+    const UiLanguage english;
     test::RecordingNotifier notifier;
     test::FakeClock clock;
     const DataFolders folders{root / "data", install};
 
-    ProfileState profiles(folders, notifier);
+    ProfileState profiles(folders, notifier, english);
     profiles.PrepareDataDir();
-    MacroLibrary macros(folders.dataDir, notifier, clock);
+    MacroLibrary macros(folders.dataDir, notifier, english, clock);
     ASSERT_TRUE(macros.LoadMacroLibrary());
     profiles.LoadCatalogue();
 

@@ -6,22 +6,20 @@
 #include <cstring>
 
 #include "core/profile/profile_file.h"
+#include "support/file_test_support.h"
 #include "support/temp_dir.h"
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
 
 using test::ReadAllBytes;
-using test::ScopedUiLanguage;
 using test::TempDir;
 using test::WriteAllBytes;
 
 ProfileRecord DefaultRecord(bool chinese) {
-    ScopedUiLanguage language(chinese);
     ProfileRecord record;
     std::memset(&record, 0xAB, sizeof record);  // every byte must be rewritten
-    ResetToDefaults(record);
+    ResetToDefaults(record, chinese ? PairLanguage::kChinese : PairLanguage::kEnglish);
     return record;
 }
 
@@ -179,11 +177,6 @@ TEST(ProfileFile, MissingFileIsNotFoundAndLeavesTheRecordAlone) {
     EXPECT_EQ(std::memcmp(&r, &before, sizeof r), 0);
 }
 
-bool FailHalfWay(std::FILE* file, const uint8_t* data, size_t size) {
-    std::fwrite(data, 1, size / 2, file);
-    return false;
-}
-
 TEST(ProfileFile, FailedSaveLeavesThePreviousFileByteForByte) {
     TempDir dir;
     ProfileRecord old = DefaultRecord(false);
@@ -192,7 +185,7 @@ TEST(ProfileFile, FailedSaveLeavesThePreviousFileByteForByte) {
 
     ProfileRecord changed = old;
     changed.pointerSpeed = 20;
-    EXPECT_EQ(WriteProfileFile(dir / "p.cfg", changed, FailHalfWay), FileStatus::kFailed);
+    EXPECT_EQ(test::HalfWayFailingWriter()(dir / "p.cfg", BytesOf(changed)), FileStatus::kFailed);
     EXPECT_EQ(ReadAllBytes(dir / "p.cfg"), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
         << "the temporary file is removed";
@@ -221,14 +214,13 @@ TEST(DefaultNameFixUp, StatusLineComparesOnlyTheButtonsOwnRow) {
     SetFieldText(r.buttons[3].displayName, u"Click");  // button 3 carries button 0's default name
     SetFieldText(r.buttons[2].displayName, u"My macro");
 
-    ScopedUiLanguage chinese(true);
-    EXPECT_TRUE(FixDefaultNameOwnRow(r, 0));
+    EXPECT_TRUE(FixDefaultNameOwnRow(r, 0, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[0].displayName), u"单击");
-    EXPECT_FALSE(FixDefaultNameOwnRow(r, 3));
+    EXPECT_FALSE(FixDefaultNameOwnRow(r, 3, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[3].displayName), u"Click");
-    EXPECT_FALSE(FixDefaultNameOwnRow(r, 2));
+    EXPECT_FALSE(FixDefaultNameOwnRow(r, 2, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[2].displayName), u"My macro");
-    EXPECT_FALSE(FixDefaultNameOwnRow(r, 0)) << "already in the current language";
+    EXPECT_FALSE(FixDefaultNameOwnRow(r, 0, PairLanguage::kChinese)) << "already in the current language";
 }
 
 TEST(DefaultNameFixUp, PopupComparesAllSevenRows) {
@@ -237,17 +229,15 @@ TEST(DefaultNameFixUp, PopupComparesAllSevenRows) {
     SetFieldText(r.buttons[4].displayName, u"Scroll down");
     SetFieldText(r.buttons[2].displayName, u"My macro");
 
-    ScopedUiLanguage chinese(true);
-    EXPECT_TRUE(FixDefaultNameAnyRow(r, 3));
+    EXPECT_TRUE(FixDefaultNameAnyRow(r, 3, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[3].displayName), u"单击");
-    EXPECT_TRUE(FixDefaultNameAnyRow(r, 4));
+    EXPECT_TRUE(FixDefaultNameAnyRow(r, 4, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[4].displayName), u"滚轮后滚");
-    EXPECT_FALSE(FixDefaultNameAnyRow(r, 2));
+    EXPECT_FALSE(FixDefaultNameAnyRow(r, 2, PairLanguage::kChinese));
     EXPECT_EQ(FieldText(r.buttons[2].displayName), u"My macro");
 
     // And back: Chinese default names become English when English is current.
-    ScopedUiLanguage english(false);
-    EXPECT_TRUE(FixDefaultNameAnyRow(r, 3));
+    EXPECT_TRUE(FixDefaultNameAnyRow(r, 3, PairLanguage::kEnglish));
     EXPECT_EQ(FieldText(r.buttons[3].displayName), u"Click");
 }
 

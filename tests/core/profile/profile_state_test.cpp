@@ -39,7 +39,8 @@ ProfileRecord ProfileOfSlot(int k) {
 
 class ProfileStateTest : public ::testing::Test {
 protected:
-    ProfileStateTest() : folders_{root_ / "data", root_ / "install"}, state_(folders_, notifier_) {}
+    ProfileStateTest()
+        : folders_{root_ / "data", root_ / "install"}, state_(folders_, notifier_, language_) {}
 
     std::filesystem::path DataFile(int k) const { return ProfileFilePath(folders_.dataDir, k); }
     std::string PathOf(const std::filesystem::path& path) const { return Narrow(PathText(path)); }
@@ -86,7 +87,7 @@ protected:
     }
 
     TempDir root_;
-    test::ScopedMessageTexts texts_;
+    const UiLanguage language_ = test::MessageTextsLanguage();
     test::RecordingNotifier notifier_;
     DataFolders folders_;
     ProfileState state_;
@@ -136,7 +137,7 @@ TEST_F(ProfileStateTest, AnActiveProfileThatCannotBeLoadedIsReplacedAndTheSearch
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         test::RecordingNotifier notifier;
-        ProfileState state(folders_, notifier);
+        ProfileState state(folders_, notifier, language_);
         SeedDataDir(CatalogueWithActive(c.active));
         if (c.invalidInsteadOfMissing) {
             WriteAllBytes(DataFile(3), std::vector<uint8_t>(100, 0x11));
@@ -310,7 +311,7 @@ TEST_F(ProfileStateTest, WriteFailuresShowTheirOwnMessages) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         test::RecordingNotifier notifier;
-        ProfileState state(folders_, notifier);
+        ProfileState state(folders_, notifier, language_);
         std::filesystem::remove_all(folders_.dataDir);
         SeedDataDir(CatalogueWithActive({2}));
         state.LoadCatalogue();

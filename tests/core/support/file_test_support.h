@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "core/i18n/language_strings.h"
+#include "core/i18n/ui_language.h"
 #include "core/platform/file_io.h"
-#include "core/profile/file_writer.h"
+#include "core/platform/file_writer.h"
 #include "support/fakes.h"
 
 namespace kx90::test {
@@ -19,24 +19,16 @@ inline constexpr char16_t kMsg2[] = u"File %s was not found";
 inline constexpr char16_t kMsg4[] = u"Access denied while creating a file";
 inline constexpr char16_t kMsg5[] = u"Access denied while saving";
 
-class ScopedMessageTexts {
-public:
-    ScopedMessageTexts() : msg2_(Strings().str_msg2), msg4_(Strings().str_msg4), msg5_(Strings().str_msg5) {
-        Strings().str_msg2 = kMsg2;
-        Strings().str_msg4 = kMsg4;
-        Strings().str_msg5 = kMsg5;
-    }
-    ~ScopedMessageTexts() {
-        Strings().str_msg2 = msg2_;
-        Strings().str_msg4 = msg4_;
-        Strings().str_msg5 = msg5_;
-    }
-    ScopedMessageTexts(const ScopedMessageTexts&) = delete;
-    ScopedMessageTexts& operator=(const ScopedMessageTexts&) = delete;
-
-private:
-    std::u16string msg2_, msg4_, msg5_;
-};
+// An English interface whose catalogue has just the three file messages above.
+inline UiLanguage MessageTextsLanguage() {
+    LanguageStrings strings;
+    strings.str_msg2 = kMsg2;
+    strings.str_msg4 = kMsg4;
+    strings.str_msg5 = kMsg5;
+    UiLanguage language;
+    language.SetStrings(std::move(strings));
+    return language;
+}
 
 // Writes half of the bytes and then fails, as a full disk or a pulled stick would.
 inline bool WriteHalfThenFail(std::FILE* file, const uint8_t* data, size_t size) {

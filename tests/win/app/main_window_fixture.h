@@ -16,7 +16,6 @@
 #include <thread>
 
 #include "../../core/support/temp_dir.h"
-#include "../../core/support/ui_language_scope.h"
 #include "core/device/virtual_mouse.h"
 #include "core/i18n/language_strings.h"
 #include "core/i18n/ui_language.h"
@@ -84,10 +83,7 @@ struct MainWindowSetup {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        Close();
-        Strings() = LanguageStrings{};  // the catalogue is process-wide
-    }
+    void TearDown() override { Close(); }
 
     std::filesystem::path Install() const { return temp_.path() / "install"; }
     std::filesystem::path Data() const { return temp_.path() / "data" / "NORVI" / "KX90"; }
@@ -135,8 +131,6 @@ protected:
     CKX77DriverDlg& Window() { return *window_; }
     AppState& State() { return *state_; }
     VirtualMouse& Mouse() { return *mouse_; }
-
-    ScopedUiLanguage language_{false};
 
 private:
     static void WriteText(const std::filesystem::path& path, const std::string& text) {

@@ -12,7 +12,8 @@
 #include "core/device/profile_writer.h"
 #include "core/i18n/language_selection.h"
 #include "core/platform/file_io.h"
-#include "win/app/messages.h"
+#include "win/pages/statistics_page.h"
+#include "win/ui/messages.h"
 #include "win/ui/text.h"
 
 namespace kx90::test {
@@ -87,7 +88,7 @@ TEST_F(MainWindowTest, HoverOverApplyShowsItsHelpAndLeavingClearsIt) {
 
 TEST_F(MainWindowTest, ButtonHelpUnderChineseRenamesTheEnglishDefault) {
     ASSERT_TRUE(Launch({.languageType = 1, .languageIndex = 1}));
-    ASSERT_EQ(UiLanguageFlag.load(), 1);
+    ASSERT_EQ(State().language.IsChinese(), true);
     ProfileRecord& live = State().profiles.LiveRecord();
     SetFieldText(live.buttons[1].displayName, u"Middle");
     SendMessageW(Window().hwnd(), msg::kStatusText, 0, 20);
@@ -112,8 +113,8 @@ TEST_F(MainWindowTest, SavedLanguageIndexReplacesTheInstallationLanguage) {
         SCOPED_TRACE(c.saved);
         ASSERT_TRUE(Launch({.languageType = 0, .languageIndex = c.saved}));
         EXPECT_EQ(Window().ShownFlagBitmap(), c.flagAfter);
-        EXPECT_EQ(Strings().str_ok, c.ok);
-        EXPECT_EQ(UiLanguageFlag.load(), 0);
+        EXPECT_EQ(State().language.Strings().str_ok, c.ok);
+        EXPECT_EQ(State().language.IsChinese(), false);
         const std::vector<uint8_t> saved = FileBytes(LanguageFilePath(Data()));
         ASSERT_EQ(saved.size(), 4u);
         int32_t index = 0;
@@ -136,13 +137,13 @@ TEST_F(MainWindowTest, TheLanguagePopupsChoiceLoadsTheLanguageAndClosesIt) {
     EXPECT_TRUE(IsWindowVisible(popup));
     SendMessageW(Window().hwnd(), msg::kLanguageChoice, 0, 12);  // the row the popup reports
     EXPECT_EQ(Window().ShownFlagBitmap(), 153);
-    EXPECT_EQ(Strings().str_ok, u"\u78BA\u5B9A");
+    EXPECT_EQ(State().language.Strings().str_ok, u"\u78BA\u5B9A");
     EXPECT_TRUE(PumpUntil([popup] { return IsWindow(popup) == FALSE; }, std::chrono::seconds(3)));
     EXPECT_EQ(Window().LanguagePopup(), nullptr);
     // Without an open popup a stray language message changes nothing.
     SendMessageW(Window().hwnd(), msg::kLanguageChoice, 0, 1);
     EXPECT_EQ(Window().ShownFlagBitmap(), 153);
-    EXPECT_EQ(UiLanguageFlag.load(), 0);
+    EXPECT_EQ(State().language.IsChinese(), false);
 }
 
 TEST_F(MainWindowTest, KeysNeverPressButtonsAndAltF4HidesToTheTray) {
@@ -167,8 +168,8 @@ TEST_F(MainWindowTest, KeysNeverPressButtonsAndAltF4HidesToTheTray) {
 TEST_F(MainWindowTest, HostEventsReachTheStatisticsPage) {
     ASSERT_TRUE(Launch());
     PostMessageW(Window().hwnd(), kHostEventMessage, kMsgRButtonDown, 0);
-    EXPECT_TRUE(
-        PumpUntil([this] { return Window().StatisticsPage()->EventsSeen() == 1; }, std::chrono::seconds(3)));
+    EXPECT_TRUE(PumpUntil([this] { return Window().PageOf<pages::CDlgSts>()->EventsSeen() == 1; },
+                          std::chrono::seconds(3)));
 }
 
 TEST_F(MainWindowTest, TheMouseArrivingAgainIsOpenedAndAnnounced) {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "../../core/support/temp_dir.h"
-#include "../../core/support/ui_language_scope.h"
 #include "skin/skin_fixture.h"
 #include "win/pages/progress_dialog.h"
+#include "win/platform/host_system_win32.h"
 
 namespace kx90::test {
 namespace {
@@ -76,10 +76,10 @@ private:
 };
 
 TEST(ProgressDialog, BarFollowsEachStepAndTheWindowClosesHalfASecondAfterFull) {
-    ScopedUiLanguage english(false);
+    const UiLanguage english;
     HostWindow owner;
     ASSERT_TRUE(owner.Open(40, 40, 200, 120));
-    CDlgProgress dialog(InstallDir());
+    CDlgProgress dialog(InstallDir(), english);
 
     std::vector<int> steps;
     for (int p = 0; p <= 90; p += 7) {
@@ -165,8 +165,9 @@ TEST(ProgressDialog, BarFollowsEachStepAndTheWindowClosesHalfASecondAfterFull) {
 }
 
 TEST(ProgressDialog, KeyboardCannotCloseItButTheSystemMenuCan) {
-    ScopedUiLanguage chinese(true);
-    CDlgProgress dialog(InstallDir());
+    UiLanguage chinese;
+    chinese.SetChinese(true);
+    CDlgProgress dialog(InstallDir(), chinese);
     bool stayedUp = false;
     bool textShown = false;
     bool closedBySystemMenu = false;
@@ -202,8 +203,8 @@ TEST(ProgressDialog, KeyboardCannotCloseItButTheSystemMenuCan) {
 // What a failed write looks like: progress stops part-way and the main window closes the window,
 // from its own thread; Close() from another thread works too, and with no window it does nothing.
 TEST(ProgressDialog, CloseEndsTheModalRunFromEitherThread) {
-    ScopedUiLanguage english(false);
-    CDlgProgress dialog(InstallDir());
+    const UiLanguage english;
+    CDlgProgress dialog(InstallDir(), english);
     dialog.Close();  // not shown: nothing happens
 
     static CDlgProgress* target = nullptr;
@@ -247,7 +248,8 @@ TEST(ProgressDialog, CloseEndsTheModalRunFromEitherThread) {
 // Without its pictures the window has no size, but the run and the close at 100 % are the same.
 TEST(ProgressDialog, MissingPicturesStillCloseAtFull) {
     TempDir empty;
-    CDlgProgress dialog(empty.path().wstring());
+    const UiLanguage english;
+    CDlgProgress dialog(empty.path().wstring(), english);
     {
         Writer writer([&] {
             const auto end = Clock::now() + milliseconds(5000);
@@ -275,11 +277,12 @@ TEST(FlashToolHandOff, StartsTheFlasherWithTheLanguageAndClosesTheMainWindow) {
     std::filesystem::copy_file(flasher, install.path() / "FWUpdate" / "FlashTool.exe");
 
     for (const bool chinese : {true, false}) {
-        ScopedUiLanguage language(chinese);
+        Win32HostSystem host;
         HostWindow main;
         ASSERT_TRUE(main.Open(60, 60, 100, 60, L"KX90 hand-off test"));
         main.Record(WM_CLOSE);
-        EXPECT_TRUE(LaunchFlashTool(install.path().wstring(), main.hwnd()));
+        EXPECT_TRUE(LaunchFlashTool(host, install.path().wstring(),
+                                    chinese ? PairLanguage::kChinese : PairLanguage::kEnglish, main.hwnd()));
         PumpFor(milliseconds(50));
         EXPECT_EQ(main.Of(WM_CLOSE).size(), 1u);
 

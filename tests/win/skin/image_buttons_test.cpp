@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "skin/skin_fixture.h"
-#include "win/app/messages.h"
 #include "win/skin/color_btn.h"
 #include "win/skin/gdi_bitmap_btn.h"
 #include "win/skin/irr_button.h"
+#include "win/ui/messages.h"
 
 namespace kx90::test {
 namespace {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "../../core/support/ui_language_scope.h"
 #include "skin/skin_fixture.h"
 #include "win/platform/notifier_win32.h"
 #include "win/skin/dlg_info.h"
@@ -45,7 +44,6 @@ private:
 };
 
 TEST(InfoDialog, CountdownClosesWithCancelAfterShowingFiveDownToZero) {
-    ScopedUiLanguage english(false);
     CaptionRecorder recorder(L"OK (");
     const auto start = std::chrono::steady_clock::now();
     const int result = skin::ShowCountdownInfoDialog(L"The KX90 gaming mouse is found.");
@@ -59,7 +57,6 @@ TEST(InfoDialog, CountdownClosesWithCancelAfterShowingFiveDownToZero) {
 }
 
 TEST(InfoDialog, CountdownAnsweredEarlyReturnsOk) {
-    ScopedUiLanguage english(false);
     DialogAnswerer answer(kInfoDialogTitle, L"OK (5s)", IDOK, std::chrono::seconds(4),
                           ScreenshotDir() / "info_countdown_en.png");
     EXPECT_EQ(skin::ShowCountdownInfoDialog(L"The KX90 gaming mouse cannot be found."), 1);
@@ -67,7 +64,6 @@ TEST(InfoDialog, CountdownAnsweredEarlyReturnsOk) {
 }
 
 TEST(InfoDialog, ButtonsReturnOneForOkAndTwoForCancel) {
-    ScopedUiLanguage english(false);
     {
         DialogAnswerer answer(kInfoDialogTitle, L"Cancel", IDCANCEL, std::chrono::seconds(5),
                               ScreenshotDir() / "info_question_en.png");
@@ -87,24 +83,29 @@ TEST(InfoDialog, ButtonsReturnOneForOkAndTwoForCancel) {
 }
 
 TEST(InfoDialog, ChineseCaptionsFollowTheInterfaceLanguage) {
-    ScopedUiLanguage chinese(true);
+    UiLanguage chinese;
+    chinese.SetChinese(true);
     {
+        // Through the notifier, as the program shows it: the captions follow its language.
+        Win32Notifier notifier(chinese);
         DialogAnswerer answer(kInfoDialogTitle, L"\u53D6\u6D88", IDCANCEL, std::chrono::seconds(5),
                               ScreenshotDir() / "info_question_zh.png");
-        EXPECT_EQ(
-            skin::ShowInfoDialog(L"\u786E\u5B9A\u8981\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\u5417\uFF1F", true),
-            2);
+        EXPECT_EQ(notifier.ShowInfo(u"\u786E\u5B9A\u8981\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\u5417\uFF1F",
+                                    true, false),
+                  kInfoCancel);
         EXPECT_TRUE(answer.Answered());
     }
     DialogAnswerer answer(kInfoDialogTitle, L"\u786E\u5B9A (5s)", IDOK, std::chrono::seconds(4),
                           ScreenshotDir() / "info_countdown_zh.png");
-    EXPECT_EQ(skin::ShowCountdownInfoDialog(L"\u53D1\u73B0KX90\u6E38\u620F\u9F20\u6807."), 1);
+    EXPECT_EQ(skin::ShowCountdownInfoDialog(L"\u53D1\u73B0KX90\u6E38\u620F\u9F20\u6807.", nullptr,
+                                            PairLanguage::kChinese),
+              1);
     EXPECT_TRUE(answer.Answered());
 }
 
 TEST(InfoDialog, NotifierShowsTheDialogAndReturnsItsAnswer) {
-    ScopedUiLanguage english(false);
-    Win32Notifier notifier;
+    const UiLanguage english;
+    Win32Notifier notifier(english);
     DialogAnswerer answer(kInfoDialogTitle, L"OK");
     EXPECT_EQ(notifier.ShowInfo(u"Profile import finished.", false, false), kInfoOk);
     EXPECT_TRUE(answer.Answered());

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/skin_fixture.h"
-#include "win/app/messages.h"
 #include "win/resources/resource_ids.h"
 #include "win/skin/menu_ex.h"
+#include "win/ui/messages.h"
 
 namespace kx90::test {
 namespace {

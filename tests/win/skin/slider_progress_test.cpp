@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "skin/skin_fixture.h"
-#include "win/app/messages.h"
 #include "win/skin/png_progress_bar.h"
 #include "win/skin/png_slider.h"
 #include "win/ui/gdi.h"
+#include "win/ui/messages.h"
 
 namespace kx90::test {
 namespace {

@@ -1,5 +1,5 @@
 // HidBridge.dll: the installation's bridge library. The program checks that it loads and that
-// OpenHidDevice resolves; the library and the program share this declaration.
+// OpenHidDevice resolves; the library (components/hidbridge) and the program share this declaration.
 #pragma once
 
 #include <windows.h>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/i18n/language_strings.h"
+#include "core/i18n/ui_language.h"
 #include "core/profile/profile_record.h"
 
 namespace kx90 {
@@ -16,6 +16,6 @@ inline constexpr int kStatusLastCode = 90;
 
 // The help text of a status code. For a button code the live record's name goes through the
 // own-row default-name fix-up first, so the record is changed when the language changed.
-std::u16string StatusText(int code, const LanguageStrings& strings, ProfileRecord& live);
+std::u16string StatusText(int code, const UiLanguage& language, ProfileRecord& live);
 
 }  // namespace kx90

@@ -11,6 +11,8 @@ namespace kx90::msg {
 // 0x401: the language choice; a popup menu also sends it to its owner with (0, 0) when it closes.
 inline constexpr UINT kLanguageChoice = 0x401;
 inline constexpr UINT kPopupClosed = kLanguageChoice;
+// wParam of the language message when the main window sends itself the saved language at start-up.
+inline constexpr WPARAM kLanguageFromStartup = 0x110;
 
 // 0x40A: a key the keyboard hook forwards to the capture target (wParam virtual key).
 inline constexpr UINT kKeyCapture = kKeyCaptureMessage;  // the hook decides in the core

@@ -1,5 +1,6 @@
 // The whole-file writer the stores save through: the file layer's crash-safe write by default,
-// replaced in tests to fail in a chosen way (half-way, access denied).
+// replaced in tests to fail in a chosen way (half-way, access denied). The one way tests make a
+// file write fail.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Paths of the configuration files below the data and installation folders.
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 
 #include <string>
 

@@ -1,9 +1,7 @@
 // Help-line texts by status code.
-#include "core/i18n/status_text.h"
+#include "core/app/status_text.h"
 
 #include <gtest/gtest.h>
-
-#include "support/ui_language_scope.h"
 
 namespace kx90 {
 namespace {
@@ -19,7 +17,8 @@ TEST(StatusText, CodesMapToTheirCatalogueTextsAndButtonNames) {
     strings.str_dpi_setting = u"DPI";
     strings.str_driver_version = u"Driver";
     strings.str_firmware_version = u"Firmware";
-    test::ScopedUiLanguage english(false);
+    UiLanguage english;
+    english.SetStrings(strings);
     ProfileRecord live;
     ResetToDefaults(live);
     SetFieldText(live.buttons[6].displayName, u"Reload macro");
@@ -29,24 +28,22 @@ TEST(StatusText, CodesMapToTheirCatalogueTextsAndButtonNames) {
         std::u16string text;
     };
     const Case cases[] = {
-        {1, u"Buttons"}, {18, u"One screen"}, {19, u"Click"}, {25, u"Reload macro"}, {26, u"Spectrum"},
-        {57, u"Web"},    {58, u"Import"},     {60, u"Defaults"}, {61, u"DPI"},      {89, u"Driver"},
-        {90, u"Firmware"}, {0, u""},          {91, u""},         {-5, u""},
+        {1, u"Buttons"},   {18, u"One screen"}, {19, u"Click"},    {25, u"Reload macro"},
+        {26, u"Spectrum"}, {57, u"Web"},        {58, u"Import"},   {60, u"Defaults"},
+        {61, u"DPI"},      {89, u"Driver"},     {90, u"Firmware"}, {0, u""},
+        {91, u""},         {-5, u""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(StatusText(c.code, strings, live), c.text) << c.code;
+        EXPECT_EQ(StatusText(c.code, english, live), c.text) << c.code;
     }
 }
 
 TEST(StatusText, ButtonNameFollowsTheLanguageAndIsStored) {
-    LanguageStrings strings;
     ProfileRecord live;
-    {
-        test::ScopedUiLanguage english(false);
-        ResetToDefaults(live);
-    }
-    test::ScopedUiLanguage chinese(true);
-    EXPECT_EQ(StatusText(20, strings, live), u"中键");
+    ResetToDefaults(live, PairLanguage::kEnglish);
+    UiLanguage chinese;
+    chinese.SetChinese(true);
+    EXPECT_EQ(StatusText(20, chinese, live), u"中键");
     EXPECT_EQ(FieldText(live.buttons[1].displayName), u"中键");
 }
 
