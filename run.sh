@@ -22,11 +22,6 @@ cmake --build --preset windows -j"$jobs"
 cmake --install build/windows >/dev/null
 
 program=build/windows/install/KX90Driver.exe
-if [ ! -f "$program" ]; then
-    say "$program was not built: this tree has no main program yet (src/win/app/main.cpp)."
-    say "The libraries, components and tests are built; ./test.sh runs the tests."
-    exit 1
-fi
 
 mkdir -p build/run
 # The Windows side sees the Linux root as drive Z:.

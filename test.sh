@@ -7,7 +7,13 @@ root=$(pwd)
 jobs=$(nproc)
 
 step() { printf '\n== %s\n' "$*"; }
-die() { echo "test.sh: $*" >&2; exit 1; }
+# A step that cannot even run ends the whole run; the closing line still says that it failed.
+die() {
+    echo "test.sh: $*" >&2
+    echo
+    echo "0 passed, 1 failed"
+    exit 1
+}
 
 step "dependencies"
 ./scripts/install-deps.sh || die "could not install the Debian packages"
