@@ -5,6 +5,7 @@
 #include <string>
 
 #include "art.h"
+#include "core/layout/assignment_popup_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
 #include "core/layout/skin_controls_layout.h"
@@ -12,6 +13,7 @@
 #include "faces.h"
 #include "flags.h"
 #include "image_files.h"
+#include "popup_art.h"
 #include "window_art.h"
 
 namespace fs = std::filesystem;
@@ -222,6 +224,38 @@ void Pages(const fs::path& out, const fs::path& skins) {
     }
 }
 
+// The assignment popup and its pages, each in its folder: normal, pressed and hover.
+void AssignmentPopup(const fs::path& skins) {
+    using skingen::Canvas;
+    using skingen::Look;
+    const Look looks[] = {Look::kNormal, Look::kPressed, Look::kHover};
+    const char* const suffix[] = {"_Normal.bmp", "_Down.bmp", "_Over.bmp"};
+    const auto popupSize = layout::assignment_popup::kSize;
+    const auto pageSize = layout::assignment_popup::kPageSize;
+    struct Picture {
+        const char* folder;
+        const char* stem;
+        kx90::layout::Size size;
+        void (*draw)(Canvas&, Look);
+    };
+    const Picture pictures[] = {
+        {"setting", "Setting", popupSize, skingen::DrawAssignmentPopup},
+        {"combo", "Combo", pageSize, skingen::DrawKeyPage},
+        {"advanced", "Advanced", pageSize, skingen::DrawAdvancedPage},
+        {"base", "Base", pageSize, [](Canvas& c, Look) { skingen::DrawBasicPage(c); }},
+        {"macro", "Macro", pageSize, [](Canvas& c, Look) { skingen::DrawMacroChoicePage(c); }},
+    };
+    for (const Picture& p : pictures) {
+        fs::create_directories(skins / p.folder);
+        for (int i = 0; i < 3; ++i) {
+            Canvas c(p.size.width, p.size.height);
+            p.draw(c, looks[i]);
+            const fs::path path = skins / p.folder / (std::string(p.stem) + suffix[i]);
+            Check(skingen::WriteBmp24(c.surface(), path), path);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -239,5 +273,6 @@ int main(int argc, char** argv) {
     InstalledSkins(out / "skins");
     MainWindow(out, out / "skins");
     Pages(out, out / "skins");
+    AssignmentPopup(out / "skins");
     return ok ? 0 : 1;
 }

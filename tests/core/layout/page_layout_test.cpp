@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/layout/assignment_popup_layout.h"
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
 #include "core/layout/performance_page_layout.h"
@@ -131,6 +132,52 @@ TEST(PageLayout, GridsAndRowsDoNotCoverOneAnother) {
              "level buttons");
     disjoint({std::begin(performance_page::kRateButtons), std::end(performance_page::kRateButtons)},
              "rate buttons");
+}
+
+// The assignment popup: its controls on the popup, the pages' controls on the page area, and the
+// rows and tabs apart from one another.
+TEST(AssignmentPopupLayout, ControlsLieOnThePopupAndItsPagesWithoutCovering) {
+    namespace popup = assignment_popup;
+    const Rect popupBox{0, 0, popup::kSize.width, popup::kSize.height};
+    const Rect pageBox{0, 0, popup::kPageSize.width, popup::kPageSize.height};
+    const auto inside = [](const Rect& outer, const Rect& r) {
+        return r.left >= outer.left && r.top >= outer.top && r.right <= outer.right && r.bottom <= outer.bottom &&
+               r.Width() > 0 && r.Height() > 0;
+    };
+    std::vector<Rect> popupControls{std::begin(popup::kTabs), std::end(popup::kTabs)};
+    for (const Rect& r : {popup::kCloseButton, popup::kDisableBox, popup::kDefaultButton, popup::kOkButton}) {
+        popupControls.push_back(r);
+    }
+    for (const Rect& r : popupControls) {
+        EXPECT_TRUE(inside(popupBox, r)) << r.left << "," << r.top;
+    }
+    EXPECT_TRUE(inside(popupBox, popup::kPageArea));
+
+    std::vector<Rect> pageControls{std::begin(key_page::kModifierToggles), std::end(key_page::kModifierToggles)};
+    pageControls.push_back(key_page::kKeyNameArea);
+    std::vector<Rect> advanced;
+    for (const auto& row : advanced_page::kRows) {
+        for (const Rect& r : {row.choice, row.path, row.browse}) {
+            pageControls.push_back(r);
+            advanced.push_back(r);
+        }
+    }
+    for (const Rect& r :
+         {basic_page::kFunctionList, macro_choice_page::kGroupList, macro_choice_page::kMacroList}) {
+        pageControls.push_back(r);
+    }
+    for (const Rect& r : pageControls) {
+        EXPECT_TRUE(inside(pageBox, r)) << r.left << "," << r.top;
+    }
+
+    for (const std::vector<Rect>* group : {&popupControls, &advanced}) {
+        for (size_t i = 0; i < group->size(); ++i) {
+            for (size_t j = i + 1; j < group->size(); ++j) {
+                EXPECT_FALSE(Overlap((*group)[i], (*group)[j])) << i << " and " << j;
+            }
+        }
+    }
+    EXPECT_FALSE(Overlap(macro_choice_page::kGroupList, macro_choice_page::kMacroList));
 }
 
 }  // namespace
