@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -226,6 +229,58 @@ TEST_F(ProfileWriterTest, ThreadClosesTheProgressWindowWhenTheMainWindowIsGone) 
     EXPECT_FALSE(writer.Running());
     EXPECT_EQ(sink_.Events(), (std::vector<std::string>{"begin", "close progress"}));
     EXPECT_TRUE(mouse_.Transcript().empty() || SentCommands().empty());
+}
+
+// Everything a writer thread uses, on the heap and destroyed right after the writer (as the program
+// does at exit), so a thread that outlived its writer would touch freed memory, which ASan reports.
+// The real clock and slow data reports make a write last seconds.
+struct WriterRig {
+    WriterRig() {
+        ResetToDefaults(record);
+        driver.Open();
+        mouse.LeaveWritesPending(400);
+    }
+    ProfileWriterParts Parts() {
+        return {driver, SystemClock(), record, macroIds, macros, hooks, host, sink};
+    }
+
+    test::TempDir dir;
+    test::RecordingNotifier notifier;
+    test::FakeDriverHost driverHost;
+    VirtualMouse mouse{SystemClock()};
+    CUSBDriver driver{mouse, SystemClock(), driverHost};
+    MacroLibrary macros{dir.path(), notifier, SystemClock()};
+    ProfileRecord record{};
+    std::array<uint32_t, kButtonCount> macroIds{};
+    HookManager hooks;
+    test::RecordingHostSystem host;
+    RecordingWriteSink sink;
+    ManualResetEvent apply;
+    std::atomic<int> writeIdle{1};
+    std::optional<ProfileWriter> writer;  // last, so it goes first
+};
+
+TEST(ProfileWriterLife, DestroyingTheWriterMidWriteEndsItsThreadAtTheNextStep) {
+    auto rig = std::make_unique<WriterRig>();
+    rig->writer.emplace(rig->Parts(), rig->apply, rig->writeIdle);
+    rig->writer->Start();
+    rig->apply.Set();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (rig->sink.Events().size() < 3 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_GE(rig->sink.Events().size(), 3u) << "the write has begun";
+
+    const auto start = std::chrono::steady_clock::now();
+    rig->writer.reset();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(500)) << "the write stops at its next step";
+    const std::vector<std::string> events = rig->sink.Events();
+    EXPECT_NE(events.back(), "ok") << "a stopped write reports no outcome";
+    EXPECT_TRUE(std::find(events.begin(), events.end(), "100") == events.end());
+    rig.reset();
+    // A thread left running would use the freed parts within this pause.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
 }
 
 }  // namespace
