@@ -128,6 +128,8 @@ void CKX77DriverDlg::RequestWrite() {
     if (app_.writeIdle.load() != 1 || !app_.WriterStarted() || closing_) {
         return;
     }
+    // Before the writer wakes: what it reports before the window is up is kept for the window.
+    app_.progress.ExpectWrite();
     app_.applyEvent.Set();
     app_.progress.RunModal(hwnd());
 }

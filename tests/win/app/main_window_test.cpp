@@ -4,7 +4,9 @@
 
 #include <dbt.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "app/main_window_fixture.h"
@@ -269,6 +271,43 @@ TEST_F(MainWindowTest, ScreenshotsInEnglishAndChinese) {
     Click(Window().TabButton(2));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_zh.png")));
+}
+
+// The user may close the progress window through its system menu (Alt+Space) while the write goes
+// on: the write still ends without waiting for the window, and its outcome still saves the profile
+// and frees Apply.
+TEST_F(MainWindowTest, ClosingTheProgressWindowMidWriteStillEndsAndSavesTheWrite) {
+    ASSERT_TRUE(Launch());
+    Mouse().LeaveWritesPending(300);  // every data report takes 0.3 s: the write lasts about 2 s
+    ProfileRecord& live = State().profiles.LiveRecord();
+    live.scrollLines = 6;
+    const int slot = State().profiles.CurrentSlot();
+    const auto before = FileBytes(ProfileFilePath(Data(), slot));
+    std::atomic<bool> closedMidWrite{false};
+    std::thread closer([&] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        HWND window = nullptr;
+        while (std::chrono::steady_clock::now() < until &&
+               ((window = State().progress.Handle()) == nullptr || !IsWindowVisible(window))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (window != nullptr) {
+            closedMidWrite = Mouse().State().reportRate == 0;  // the write's last command
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Click(Window().ApplyButton());  // returns once the progress window has gone
+    closer.join();
+    ASSERT_TRUE(closedMidWrite);
+    EXPECT_TRUE(PumpUntil([this] { return State().writeIdle.load() == 1; }, std::chrono::seconds(10)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6))
+        << "the writer waited for the closed window";
+    const auto written = FileBytes(ProfileFilePath(Data(), slot));
+    EXPECT_NE(written, before);
+    ASSERT_EQ(written.size(), sizeof(ProfileRecord));
+    EXPECT_EQ(std::memcmp(written.data(), &live, sizeof(ProfileRecord)), 0);
+    EXPECT_EQ(Mouse().State().reportRate, 1);
 }
 
 }  // namespace
