@@ -310,5 +310,22 @@ TEST_F(MainWindowTest, ClosingTheProgressWindowMidWriteStillEndsAndSavesTheWrite
     EXPECT_EQ(Mouse().State().reportRate, 1);
 }
 
+// A mouse plugged in while the start-up search still runs is left to that search: the arrival starts
+// no second search and shows no notice of its own, and the mouse is opened once.
+TEST_F(MainWindowTest, AnArrivalDuringTheStartUpSearchIsLeftToThatSearch) {
+    EXPECT_FALSE(Launch({.mousePresent = false}));  // the search now runs on its timer
+    ASSERT_TRUE(Window().Running());
+    InfoAnswerer notice(std::chrono::seconds(4));  // answers a notice, should one come
+    Mouse().PresentedInterfaces() = VirtualMouse(SystemClock()).PresentedInterfaces();
+    SendDeviceBroadcast(Window().hwnd(), DBT_DEVICEARRIVAL);
+    EXPECT_TRUE(
+        PumpUntil([this] { return IsWindowVisible(Window().hwnd()) != FALSE; }, std::chrono::seconds(10)));
+    EXPECT_EQ(notice.Text(), L"") << "the start-up search found it: nothing to announce";
+    PumpFor(std::chrono::milliseconds(700));  // a second search would open the mouse again by now
+    EXPECT_EQ(Mouse().OpenCount(), 1);
+    EXPECT_TRUE(Window().DeviceOpened());
+    EXPECT_TRUE(State().hooks.Installed());
+}
+
 }  // namespace
 }  // namespace kx90::test
