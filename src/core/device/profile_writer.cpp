@@ -7,6 +7,7 @@
 #include "core/buttons/function_catalogue.h"
 #include "core/buttons/host_actions.h"
 #include "core/device/device_protocol.h"
+#include "core/i18n/ui_language.h"
 
 namespace kx90 {
 namespace {
@@ -173,6 +174,18 @@ int WriteProfileOnce(const ProfileWriterParts& p, const std::atomic<int>* runFla
     p.sink.Progress(kProgressDone);
     p.clock.SleepMs(kFinishPauseMs);
     return kWriteDone;
+}
+
+ApplyChoice DecideApply(const ProfileRecord& live, Notifier& notifier) {
+    if (IsValid(live)) {
+        return ApplyChoice::kWrite;
+    }
+    // One line of the info dialog: short enough for its 215-pixel message box in both languages.
+    const std::u16string question = PickByLanguage<std::u16string>(
+        u"\u914D\u7F6E\u5DF2\u635F\u574F\uFF0C\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\uFF1F",
+        u"Profile damaged. Restore defaults?");
+    return notifier.ShowInfo(question, true) == kInfoOk ? ApplyChoice::kRestoreDefaults
+                                                        : ApplyChoice::kNothing;
 }
 
 ProfileWriter::ProfileWriter(ProfileWriterParts parts, ManualResetEvent& applyEvent, std::atomic<int>& writeIdle)

@@ -15,6 +15,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/host_system.h"
 #include "core/platform/manual_reset_event.h"
+#include "core/platform/notifier.h"
 #include "core/platform/write_sink.h"
 #include "core/profile/profile_record.h"
 
@@ -62,6 +63,19 @@ inline constexpr int kWriteStopped = -2;  // the run flag was cleared: the write
 // code, or kWriteDone on success. With a run flag, a write whose flag is cleared ends before its
 // next step and returns kWriteStopped, reporting nothing more.
 int WriteProfileOnce(const ProfileWriterParts& parts, const std::atomic<int>* runFlag = nullptr);
+
+// What Apply does with the live record.
+enum class ApplyChoice {
+    kWrite,            // a profile: it is sent
+    kRestoreDefaults,  // damaged, and the user chose the defaults instead
+    kNothing,          // damaged, and the user declined: nothing is sent
+};
+
+// Apply sends the live record only when it holds a profile: a profile file that failed to load
+// leaves its rejected bytes there, and those must never reach the mouse (nor be saved after the
+// write). For a damaged record the user is asked, through the two-button info dialog, whether to
+// restore the defaults.
+ApplyChoice DecideApply(const ProfileRecord& live, Notifier& notifier);
 
 // The worker thread: waits on applyEvent and writes while the run flag holds.
 class ProfileWriter {

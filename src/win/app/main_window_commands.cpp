@@ -117,6 +117,15 @@ void CKX77DriverDlg::SelectProfileButton(int k) {
 
 void CKX77DriverDlg::OnApply() {
     macro_->CommitRepeatCount();
+    switch (DecideApply(app_.profiles.LiveRecord(), app_.notifier)) {
+        case ApplyChoice::kWrite:
+            break;
+        case ApplyChoice::kRestoreDefaults:
+            OnRestoreDefaults();
+            return;
+        case ApplyChoice::kNothing:
+            return;
+    }
     if (app_.profiles.LiveRecord().scrollLines != -1) {
         mainSet_->ValidateScrollLines();
     }

@@ -283,5 +283,47 @@ TEST(ProfileWriterLife, DestroyingTheWriterMidWriteEndsItsThreadAtTheNextStep) {
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
 }
 
+TEST(ApplyDecision, OnlyAProfileIsSentAndADamagedOneOffersTheDefaults) {
+    ProfileRecord good{};
+    ResetToDefaults(good);
+    ProfileRecord damaged = good;
+    damaged.magic = 0x80800286;  // a file that failed to load leaves its bytes in the live record
+    const ProfileRecord zeroed{};
+    constexpr const char16_t* kEnglish = u"Profile damaged. Restore defaults?";
+    constexpr const char16_t* kChinese =
+        u"\u914D\u7F6E\u5DF2\u635F\u574F\uFF0C\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\uFF1F";
+    struct Row {
+        const char* what;
+        const ProfileRecord* record;
+        bool chinese;
+        int answer;
+        ApplyChoice expected;
+        const char16_t* question;  // null: nothing is asked
+    };
+    const Row rows[] = {
+        {"a profile is sent without a question", &good, false, kInfoCancel, ApplyChoice::kWrite, nullptr},
+        {"damaged, the user takes the defaults", &damaged, false, kInfoOk, ApplyChoice::kRestoreDefaults,
+         kEnglish},
+        {"damaged, the user declines", &damaged, false, kInfoCancel, ApplyChoice::kNothing, kEnglish},
+        {"a record that never held a profile", &zeroed, false, kInfoCancel, ApplyChoice::kNothing, kEnglish},
+        {"the question follows the interface language", &damaged, true, kInfoOk,
+         ApplyChoice::kRestoreDefaults, kChinese},
+    };
+    for (const Row& row : rows) {
+        test::ScopedUiLanguage language(row.chinese);
+        test::RecordingNotifier notifier;
+        notifier.answer = row.answer;
+        EXPECT_EQ(DecideApply(*row.record, notifier), row.expected) << row.what;
+        if (row.question == nullptr) {
+            EXPECT_TRUE(notifier.shown.empty()) << row.what;
+            continue;
+        }
+        ASSERT_EQ(notifier.shown.size(), 1u) << row.what;
+        const test::RecordingNotifier::Shown& shown = notifier.shown.front();
+        EXPECT_EQ(shown.text, row.question) << row.what;
+        EXPECT_TRUE(shown.infoDialog && shown.twoButtons && !shown.countdown) << row.what;
+    }
+}
+
 }  // namespace
 }  // namespace kx90

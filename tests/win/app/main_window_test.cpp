@@ -14,6 +14,7 @@
 #include "core/device/profile_writer.h"
 #include "core/i18n/language_selection.h"
 #include "core/platform/file_io.h"
+#include "core/profile/profile_file.h"
 #include "win/app/messages.h"
 #include "win/ui/text.h"
 
@@ -325,6 +326,60 @@ TEST_F(MainWindowTest, AnArrivalDuringTheStartUpSearchIsLeftToThatSearch) {
     EXPECT_EQ(Mouse().OpenCount(), 1);
     EXPECT_TRUE(Window().DeviceOpened());
     EXPECT_TRUE(State().hooks.Installed());
+}
+
+// A profile file that failed to load leaves its bytes in the live record. Apply never sends them:
+// it offers the defaults instead. Declined, the mouse gets nothing and the file stays; accepted,
+// the mouse gets the defaults and they are saved in place of the damaged file.
+TEST_F(MainWindowTest, ApplyRefusesADamagedProfileAndOffersTheDefaults) {
+    ProfileRecord defaults{};
+    ResetToDefaults(defaults);
+    ProfileRecord damaged = defaults;
+    damaged.magic = 0x80800286;
+    damaged.colors[3] = 0x00123456;  // shows which of the two the mouse got
+    const struct {
+        const wchar_t* button;
+        int command;
+        bool restores;
+    } answers[] = {{L"Cancel", IDCANCEL, false}, {L"OK", IDOK, true}};
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.restores ? "restores the defaults" : "declines");
+        ASSERT_TRUE(Launch());
+        const std::filesystem::path file = ProfileFilePath(Data(), 2);
+        ASSERT_EQ(WriteProfileFile(file, damaged), FileStatus::kOk);
+        const auto damagedBytes = FileBytes(file);
+        {
+            DialogAnswerer report(L"Info", L"OK", IDOK, std::chrono::seconds(5));
+            Click(Window().ProfileButton(2));
+            ASSERT_TRUE(report.Answered()) << "the damaged file is reported when it is chosen";
+        }
+        ASSERT_EQ(State().profiles.LiveRecord().magic, damaged.magic);
+        Mouse().ClearTranscript();
+
+        DialogAnswerer question(
+            skin::kInfoDialogTitle, answer.button, answer.command, std::chrono::seconds(5),
+            answer.restores ? Shot("damaged_profile_question_en.png") : std::filesystem::path());
+        Click(Window().ApplyButton());
+        EXPECT_TRUE(question.Answered());
+        EXPECT_NE(question.SeenTexts().find(L"Cancel"), std::wstring::npos) << question.SeenTexts();
+        if (!answer.restores) {
+            PumpFor(std::chrono::milliseconds(300));
+            EXPECT_TRUE(Mouse().Transcript().empty());
+            EXPECT_EQ(FileBytes(file), damagedBytes);
+            EXPECT_EQ(State().profiles.LiveRecord().magic, damaged.magic);
+        } else {
+            EXPECT_TRUE(
+                PumpUntil([&] { return State().writeIdle.load() == 1 && FileBytes(file) != damagedBytes; },
+                          std::chrono::seconds(10)));
+            const auto saved = FileBytes(file);
+            ASSERT_EQ(saved.size(), sizeof(ProfileRecord));
+            EXPECT_EQ(std::memcmp(saved.data(), &defaults, sizeof(ProfileRecord)), 0);
+            EXPECT_EQ(Mouse().State().ledColor, defaults.colors[3]);
+            EXPECT_NE(Mouse().State().keyMatrix[3], 0u);
+        }
+        EXPECT_EQ(FindOwnTopLevelWindow(skin::kInfoDialogTitle), nullptr);
+        Close();
+    }
 }
 
 }  // namespace
