@@ -1,5 +1,5 @@
 // Macro image encoder: key events take one word, pauses fold into the key word before them (10 ms
-// units, at most 127) or take two words with a coarse unit.
+// units, at most 127, never past the byte) or take two words with a coarse unit.
 #include "core/device/macro_image.h"
 
 #include <algorithm>
@@ -56,7 +56,12 @@ public:
         return true;
     }
 
-    // Adds 10 ms units to byte 0 of the word written last (modulo 256, as the mouse reads it).
+    // Whether 10 ms units added to byte 0 of the word written last keep it within the byte: a
+    // release word (0x81) carried past 0xFF would read as a pause marker and the key would stay
+    // down. A press (0x01) takes all 127 units and becomes 0x80, which the mouse reads as intended.
+    bool CanFoldIntoLastWord(uint32_t units) const {
+        return image_[2 * static_cast<size_t>(next_ - 1)] + units <= 0xFF;
+    }
     void FoldIntoLastWord(uint32_t units) {
         uint8_t& high = image_[2 * static_cast<size_t>(next_ - 1)];
         high = static_cast<uint8_t>(high + units);
@@ -79,8 +84,8 @@ bool EncodePause(ImageWriter& writer, uint32_t ms, bool first, bool afterPause) 
     }
     // A short pause right after another pause has no key word of its own to fold into: added to the
     // word before, its units would land in the count of a long pause (or in an empty word), so it
-    // becomes a long pause of its own.
-    if (ms <= kMaxShortPauseMs && !afterPause) {
+    // becomes a long pause of its own. So does one that would carry its key word past 0xFF.
+    if (ms <= kMaxShortPauseMs && !afterPause && writer.CanFoldIntoLastWord(ms / kShortPauseUnitMs)) {
         writer.FoldIntoLastWord(ms / kShortPauseUnitMs);
         return true;
     }

@@ -7,6 +7,7 @@
 #include "core/buttons/function_catalogue.h"
 #include "core/buttons/host_actions.h"
 #include "core/device/device_protocol.h"
+#include "core/i18n/ui_language.h"
 
 namespace kx90 {
 namespace {
@@ -70,12 +71,16 @@ uint32_t BasicKeyMatrixEntry(const ButtonAssignment& button, int buttonIndex) {
     }
 }
 
-int WriteProfileOnce(const ProfileWriterParts& p) {
+int WriteProfileOnce(const ProfileWriterParts& p, const std::atomic<int>* runFlag) {
+    const auto stopped = [runFlag] { return runFlag != nullptr && runFlag->load() == 0; };
     const ProfileRecord& r = p.liveRecord;
     std::array<uint32_t, kKeyMatrixEntries> matrix{};
     int macroNumber = 1;
 
     for (int i = 0; i < kButtonCount; ++i) {
+        if (stopped()) {
+            return kWriteStopped;
+        }
         const ButtonOrderRow& order = kButtonOrder[static_cast<size_t>(i)];
         const ButtonAssignment& b = r.buttons[i];
         p.hooks.RemoveHostAction(order.hostEventCode);
@@ -109,6 +114,9 @@ int WriteProfileOnce(const ProfileWriterParts& p) {
         p.clock.SleepMs(kButtonPauseMs);
     }
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     matrix[3] = kKeyMatrixFixedEntry3;
     uint8_t matrixBytes[kKeyMatrixBytes];
     std::memcpy(matrixBytes, matrix.data(), sizeof matrixBytes);  // little-endian entries
@@ -117,6 +125,9 @@ int WriteProfileOnce(const ProfileWriterParts& p) {
     }
     p.sink.Progress(kProgressAfterKeyMatrix);
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     if (!p.driver.WriteLedColor(r.colors[3])) {
         return kFailLedColor;
     }
@@ -132,11 +143,17 @@ int WriteProfileOnce(const ProfileWriterParts& p) {
     }
     p.sink.Progress(kProgressAfterLighting);
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     if (!p.driver.WriteProximitySensing(r.proximitySensing == 1 ? 1 : 0, r.lightingMode)) {
         return kFailProximity;
     }
     p.sink.Progress(kProgressAfterProximity);
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     const DpiTable dpi = BuildDpiTable(std::span<const uint32_t, kDpiLevelCount>(r.dpiLevels, kDpiLevelCount));
     if (!p.driver.WriteDpiTable(dpi.bytes.data(), kDpiTableBytes)) {
         return kFailDpiTable;
@@ -144,22 +161,42 @@ int WriteProfileOnce(const ProfileWriterParts& p) {
     p.driver.SelectDpiLevel(SelectedDpiLevel(dpi.usedLevels));
     p.sink.Progress(kProgressAfterDpi);
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     ApplySystemSettings(r, p.host);
     p.sink.Progress(kProgressAfterSystem);
 
+    if (stopped()) {
+        return kWriteStopped;
+    }
     p.driver.WriteReportRate(static_cast<int>(r.reportRate));
     p.sink.Progress(kProgressDone);
     p.clock.SleepMs(kFinishPauseMs);
-    return -1;
+    return kWriteDone;
+}
+
+ApplyChoice DecideApply(const ProfileRecord& live, Notifier& notifier, PairLanguage language) {
+    if (IsValid(live)) {
+        return ApplyChoice::kWrite;
+    }
+    // One line of the info dialog: short enough for its 215-pixel message box in both languages.
+    const std::u16string question = PickByLanguage<std::u16string>(
+        language,
+        u"\u914D\u7F6E\u5DF2\u635F\u574F\uFF0C\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\uFF1F",
+        u"Profile damaged. Restore defaults?");
+    return notifier.ShowInfo(question, true) == kInfoOk ? ApplyChoice::kRestoreDefaults
+                                                        : ApplyChoice::kNothing;
 }
 
 ProfileWriter::ProfileWriter(ProfileWriterParts parts, ManualResetEvent& applyEvent, std::atomic<int>& writeIdle)
     : parts_(parts), applyEvent_(applyEvent), writeIdle_(writeIdle) {}
 
 ProfileWriter::~ProfileWriter() {
-    Stop();
+    runFlag_ = 0;
+    applyEvent_.Set();
     if (thread_.joinable()) {
-        thread_.detach();
+        thread_.join();
     }
 }
 
@@ -203,11 +240,14 @@ void ProfileWriter::Run() {
             parts_.sink.CloseProgress();
             break;
         }
-        const int failure = WriteProfileOnce(parts_);
-        if (failure < 0) {
+        const int result = WriteProfileOnce(parts_, &runFlag_);
+        if (result == kWriteStopped) {
+            break;  // the program is closing: nobody waits for the outcome
+        }
+        if (result == kWriteDone) {
             parts_.sink.Succeeded();
         } else {
-            parts_.sink.Failed(failure);
+            parts_.sink.Failed(result);
         }
     }
     running_ = false;

@@ -15,6 +15,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/host_system.h"
 #include "core/platform/manual_reset_event.h"
+#include "core/platform/notifier.h"
 #include "core/platform/write_sink.h"
 #include "core/profile/profile_record.h"
 
@@ -54,22 +55,42 @@ struct ProfileWriterParts {
 // key combinations. Macro buttons are the writer's to number. 0 for anything else.
 uint32_t BasicKeyMatrixEntry(const ButtonAssignment& button, int buttonIndex);
 
+// What WriteProfileOnce returns besides a failure code.
+inline constexpr int kWriteDone = -1;
+inline constexpr int kWriteStopped = -2;  // the run flag was cleared: the write ended part-way
+
 // One whole write (the steps after the wake-up). Reports through the sink; returns the failure
-// code, or -1 on success.
-int WriteProfileOnce(const ProfileWriterParts& parts);
+// code, or kWriteDone on success. With a run flag, a write whose flag is cleared ends before its
+// next step and returns kWriteStopped, reporting nothing more.
+int WriteProfileOnce(const ProfileWriterParts& parts, const std::atomic<int>* runFlag = nullptr);
+
+// What Apply does with the live record.
+enum class ApplyChoice {
+    kWrite,            // a profile: it is sent
+    kRestoreDefaults,  // damaged, and the user chose the defaults instead
+    kNothing,          // damaged, and the user declined: nothing is sent
+};
+
+// Apply sends the live record only when it holds a profile: a profile file that failed to load
+// leaves its rejected bytes there, and those must never reach the mouse (nor be saved after the
+// write). For a damaged record the user is asked, through the two-button info dialog, whether to
+// restore the defaults.
+ApplyChoice DecideApply(const ProfileRecord& live, Notifier& notifier, PairLanguage language);
 
 // The worker thread: waits on applyEvent and writes while the run flag holds.
 class ProfileWriter {
 public:
     ProfileWriter(ProfileWriterParts parts, ManualResetEvent& applyEvent, std::atomic<int>& writeIdle);
-    ~ProfileWriter();  // stops the thread if it still runs
+    // Stops the thread and joins it, so it never outlives the parts it uses: a write in progress
+    // ends at its next step.
+    ~ProfileWriter();
     ProfileWriter(const ProfileWriter&) = delete;
     ProfileWriter& operator=(const ProfileWriter&) = delete;
 
     void Start();
-    // Clears the run flag and wakes the thread; waits at most maxWaitMs (in two halves, as the
-    // program's shutdown does) for it to end. A thread still busy with a write is left to finish.
-    // True when it ended in time.
+    // Clears the run flag and wakes the thread; waits at most maxWaitMs for it to end. A write in
+    // progress ends at its next step (one device command can take a few seconds); a thread still
+    // busy then is joined by the destructor. True when it ended in time.
     bool Stop(uint32_t maxWaitMs = 1000);
     bool Running() const { return running_.load(); }
 

@@ -110,10 +110,14 @@ uint16_t CUSBDriver::ReportCount() const {
     std::lock_guard lock(mutex_);
     return reportCount_;
 }
+// Under the lock: Open closes the handles before it opens them again, and a transport's handles are
+// plain fields. The commands ask the transport directly, so nothing takes the lock twice.
 bool CUSBDriver::HasReadHandle() const {
+    std::lock_guard lock(mutex_);
     return transport_.HasReadHandle();
 }
 bool CUSBDriver::HasWriteHandle() const {
+    std::lock_guard lock(mutex_);
     return transport_.HasWriteHandle();
 }
 

@@ -158,7 +158,12 @@ private:
     bool deviceOpened_ = false;
     bool skinLoaded_ = false;
     bool removing_ = false;
-    int openAttempts_ = 0;
+    // The mouse is searched for at start-up and after an arrival, each on its timer. At most one
+    // search runs: an arrival during a search is left to it.
+    enum class DeviceSearch { kNone, kStartup, kArrival };
+    DeviceSearch search_ = DeviceSearch::kNone;
+    int openAttempts_ = 0;     // of the start-up search
+    int arrivalAttempts_ = 0;  // of the search after an arrival
     int currentPage_ = 0;
     int shownFlag_ = 0;  // the language index whose flag shows
     std::wstring status_;

@@ -111,6 +111,15 @@ void CKX77DriverDlg::SelectProfileButton(int k) {
 }
 
 void CKX77DriverDlg::OnApply() {
+    switch (DecideApply(app_.profiles.LiveRecord(), app_.notifier, app_.language.Pairs())) {
+        case ApplyChoice::kWrite:
+            break;
+        case ApplyChoice::kRestoreDefaults:
+            OnRestoreDefaults();
+            return;
+        case ApplyChoice::kNothing:
+            return;
+    }
     for (auto& page : pages_) {
         page->BeforeApply();
     }
@@ -122,6 +131,8 @@ void CKX77DriverDlg::RequestWrite() {
     if (app_.writeIdle.load() != 1 || !app_.WriterStarted() || closing_) {
         return;
     }
+    // Before the writer wakes: what it reports before the window is up is kept for the window.
+    app_.progress.ExpectWrite();
     app_.applyEvent.Set();
     app_.progress.RunModal(hwnd());
 }

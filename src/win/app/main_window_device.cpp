@@ -39,6 +39,7 @@ bool CKX77DriverDlg::ProbeBootLoader() {
 }
 
 void CKX77DriverDlg::OnStartupOpenTimer() {
+    search_ = DeviceSearch::kStartup;
     ++openAttempts_;
     deviceOpened_ = app_.driver.Open() == 1;
     if (!deviceOpened_ && openAttempts_ < kStartupOpenAttempts) {
@@ -48,6 +49,7 @@ void CKX77DriverDlg::OnStartupOpenTimer() {
         return;
     }
     StopTimer(timer::kStartupOpen);
+    search_ = DeviceSearch::kNone;
     FinishInitialisation();
 }
 
@@ -80,8 +82,10 @@ void CKX77DriverDlg::OnDeviceChange(WPARAM event, LPARAM data) {
 }
 
 void CKX77DriverDlg::OnMouseArrived() {
-    if (openAttempts_ < 0) {
-        return;  // already retrying
+    // A search under way finds the mouse itself (the start-up search also announces nothing: the
+    // window simply opens); a second one would open it twice and install the hooks twice.
+    if (search_ != DeviceSearch::kNone) {
+        return;
     }
     if (app_.driver.Open() == 1) {
         OnMouseOpenedAfterArrival();
@@ -89,21 +93,22 @@ void CKX77DriverDlg::OnMouseArrived() {
     }
     // Retry on a timer, never in a loop on this thread, and not for ever: a mouse that does not
     // answer within half a minute is reported as not found.
-    openAttempts_ = -1;
+    search_ = DeviceSearch::kArrival;
+    arrivalAttempts_ = 0;
     StartTimer(timer::kArrivalOpen, kArrivalOpenPeriodMs);
 }
 
 void CKX77DriverDlg::OnArrivalOpenTimer() {
-    --openAttempts_;
+    ++arrivalAttempts_;
     if (app_.driver.Open() == 1) {
         StopTimer(timer::kArrivalOpen);
-        openAttempts_ = 0;
+        search_ = DeviceSearch::kNone;
         OnMouseOpenedAfterArrival();
         return;
     }
-    if (-openAttempts_ > kArrivalOpenAttempts) {
+    if (arrivalAttempts_ >= kArrivalOpenAttempts) {
         StopTimer(timer::kArrivalOpen);
-        openAttempts_ = 0;
+        search_ = DeviceSearch::kNone;
         ShowNotFoundNotice();
     }
 }
@@ -117,6 +122,9 @@ void CKX77DriverDlg::OnMouseOpenedAfterArrival() {
 
 void CKX77DriverDlg::OnMouseRemoved() {
     StopTimer(timer::kArrivalOpen);
+    if (search_ == DeviceSearch::kArrival) {
+        search_ = DeviceSearch::kNone;
+    }
     app_.driver.Close();
     deviceOpened_ = false;
     app_.hooks.Remove();

@@ -15,7 +15,7 @@ class Win32WriteSink final : public WriteSink {
 public:
     explicit Win32WriteSink(CDlgProgress& progress) : progress_(progress) {}
 
-    // The main window while it exists; null once it is closing.
+    // The main window while it exists; null once it is closing (the outcome then goes nowhere).
     void SetMainWindow(HWND window) { mainWindow_ = window; }
     HWND MainWindow() const { return mainWindow_.load(); }
 
@@ -26,11 +26,8 @@ public:
     void CloseProgress() override;
 
 private:
-    // The progress window is created by the user-interface thread right after it wakes the writer;
-    // a report that comes first waits for it (bounded) rather than being lost, because the window
-    // only closes itself on 100 %.
-    HWND WaitForProgressWindow() const;
-
+    // Progress never waits for the progress window: the window keeps what comes before it is up
+    // (it is made right after the writer wakes) and drops what comes after it has closed.
     CDlgProgress& progress_;
     std::atomic<HWND> mainWindow_{nullptr};
 };

@@ -87,7 +87,36 @@ CDlgProgress::~CDlgProgress() = default;
 
 int CDlgProgress::RunModal(HWND owner) {
     position_ = 0;
-    return DoModal(owner);
+    const int result = DoModal(owner);
+    SetPhase(Phase::kIdle);  // also when the window could not be made: nothing is kept for it
+    return result;
+}
+
+void CDlgProgress::ExpectWrite() {
+    SetPhase(Phase::kExpected);
+}
+
+void CDlgProgress::SetPhase(Phase phase) {
+    std::lock_guard lock(reportMutex_);
+    phase_ = phase;
+    if (phase == Phase::kShown && pendingPercent_ >= 0) {
+        PostMessageW(handle_.load(), msg::kWriteProgress, static_cast<WPARAM>(pendingPercent_), 0);
+    }
+    pendingPercent_ = -1;
+}
+
+void CDlgProgress::ReportProgress(int percent) {
+    std::lock_guard lock(reportMutex_);
+    switch (phase_) {
+        case Phase::kShown:
+            PostMessageW(handle_.load(), msg::kWriteProgress, static_cast<WPARAM>(percent), 0);
+            break;
+        case Phase::kExpected:
+            pendingPercent_ = percent;
+            break;
+        case Phase::kIdle:
+            break;
+    }
 }
 
 void CDlgProgress::Close() {
@@ -141,6 +170,7 @@ bool CDlgProgress::CreateDialogWindow(HWND owner) {
     parts_->bar.SetPos(0);
 
     handle_.store(hwnd());
+    SetPhase(Phase::kShown);  // a report that came first is posted now, ahead of the later ones
     ForceForeground(hwnd());
     return true;
 }
@@ -182,6 +212,7 @@ LRESULT CDlgProgress::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;  // no caption, not dragged
         case WM_DESTROY:
             StopTimer(kCloseTimer);
+            SetPhase(Phase::kIdle);
             handle_.store(nullptr);
             break;
         case WM_NCDESTROY: {

@@ -1,11 +1,12 @@
 // CDlgProgress: the small modal window shown while the profile writer sends a profile to the
-// mouse. It follows 0x42B progress messages and closes itself half a second after 100 %.
+// mouse. It follows the writer's progress (0x42B) and closes itself half a second after 100 %.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "core/i18n/ui_language.h"
@@ -29,6 +30,13 @@ public:
     // Shows the window modally over owner and returns when it closes (after 100 %, on Close()
     // or through the system menu).
     int RunModal(HWND owner);
+    // A write is about to start (user-interface thread, before the writer wakes): progress reported
+    // from now on is for the window RunModal shows next.
+    void ExpectWrite();
+    // From the writer thread, never waiting: shows the percent while the window is up, keeps the
+    // latest one while the expected window is still to come (it shows it when it appears), and
+    // drops it once the window has closed for this write or could not be made.
+    void ReportProgress(int percent);
     // Closes the window if it is up (the main window does this when a write fails, so the user is
     // never left with a window only the system menu can close).
     void Close();
@@ -45,9 +53,17 @@ private:
     void OnProgress(int percent);
     void Paint(HDC dc);
 
+    // Where the writer's reports go, under reportMutex_: kExpected from ExpectWrite until the window
+    // is made, kShown while it is up, kIdle once it has gone (or before any write).
+    enum class Phase { kIdle, kExpected, kShown };
+    void SetPhase(Phase phase);
+
     std::wstring installDir_;
     const UiLanguage& language_;
     std::atomic<HWND> handle_{nullptr};
+    std::mutex reportMutex_;
+    Phase phase_ = Phase::kIdle;
+    int pendingPercent_ = -1;  // the latest report that came before the window, -1 for none
     int position_ = 0;
     std::unique_ptr<ProgressParts> parts_;  // pictures and bar, only while shown
 };

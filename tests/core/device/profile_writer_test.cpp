@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -225,6 +228,101 @@ TEST_F(ProfileWriterTest, ThreadClosesTheProgressWindowWhenTheMainWindowIsGone) 
     EXPECT_FALSE(writer.Running());
     EXPECT_EQ(sink_.Events(), (std::vector<std::string>{"begin", "close progress"}));
     EXPECT_TRUE(mouse_.Transcript().empty() || SentCommands().empty());
+}
+
+// Everything a writer thread uses, on the heap and destroyed right after the writer (as the program
+// does at exit), so a thread that outlived its writer would touch freed memory, which ASan reports.
+// The real clock and slow data reports make a write last seconds.
+struct WriterRig {
+    WriterRig() {
+        ResetToDefaults(record);
+        driver.Open();
+        mouse.LeaveWritesPending(400);
+    }
+    ProfileWriterParts Parts() {
+        return {driver, SystemClock(), record, macroIds, macros, hooks, host, sink};
+    }
+
+    test::TempDir dir;
+    test::RecordingNotifier notifier;
+    test::FakeDriverHost driverHost;
+    VirtualMouse mouse{SystemClock()};
+    CUSBDriver driver{mouse, SystemClock(), driverHost};
+    const UiLanguage english;
+    MacroLibrary macros{dir.path(), notifier, english, SystemClock()};
+    ProfileRecord record{};
+    std::array<uint32_t, kButtonCount> macroIds{};
+    HookManager hooks;
+    test::RecordingHostSystem host;
+    RecordingWriteSink sink;
+    ManualResetEvent apply;
+    std::atomic<int> writeIdle{1};
+    std::optional<ProfileWriter> writer;  // last, so it goes first
+};
+
+TEST(ProfileWriterLife, DestroyingTheWriterMidWriteEndsItsThreadAtTheNextStep) {
+    auto rig = std::make_unique<WriterRig>();
+    rig->writer.emplace(rig->Parts(), rig->apply, rig->writeIdle);
+    rig->writer->Start();
+    rig->apply.Set();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (rig->sink.Events().size() < 3 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_GE(rig->sink.Events().size(), 3u) << "the write has begun";
+
+    const auto start = std::chrono::steady_clock::now();
+    rig->writer.reset();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(500)) << "the write stops at its next step";
+    const std::vector<std::string> events = rig->sink.Events();
+    EXPECT_NE(events.back(), "ok") << "a stopped write reports no outcome";
+    EXPECT_TRUE(std::find(events.begin(), events.end(), "100") == events.end());
+    rig.reset();
+    // A thread left running would use the freed parts within this pause.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+}
+
+TEST(ApplyDecision, OnlyAProfileIsSentAndADamagedOneOffersTheDefaults) {
+    ProfileRecord good{};
+    ResetToDefaults(good);
+    ProfileRecord damaged = good;
+    damaged.magic = 0x80800286;  // a file that failed to load leaves its bytes in the live record
+    const ProfileRecord zeroed{};
+    constexpr const char16_t* kEnglish = u"Profile damaged. Restore defaults?";
+    constexpr const char16_t* kChinese =
+        u"\u914D\u7F6E\u5DF2\u635F\u574F\uFF0C\u6062\u590D\u9ED8\u8BA4\u8BBE\u7F6E\uFF1F";
+    struct Row {
+        const char* what;
+        const ProfileRecord* record;
+        bool chinese;
+        int answer;
+        ApplyChoice expected;
+        const char16_t* question;  // null: nothing is asked
+    };
+    const Row rows[] = {
+        {"a profile is sent without a question", &good, false, kInfoCancel, ApplyChoice::kWrite, nullptr},
+        {"damaged, the user takes the defaults", &damaged, false, kInfoOk, ApplyChoice::kRestoreDefaults,
+         kEnglish},
+        {"damaged, the user declines", &damaged, false, kInfoCancel, ApplyChoice::kNothing, kEnglish},
+        {"a record that never held a profile", &zeroed, false, kInfoCancel, ApplyChoice::kNothing, kEnglish},
+        {"the question follows the interface language", &damaged, true, kInfoOk,
+         ApplyChoice::kRestoreDefaults, kChinese},
+    };
+    for (const Row& row : rows) {
+        test::RecordingNotifier notifier;
+        notifier.answer = row.answer;
+        const PairLanguage language = row.chinese ? PairLanguage::kChinese : PairLanguage::kEnglish;
+        EXPECT_EQ(DecideApply(*row.record, notifier, language), row.expected) << row.what;
+        if (row.question == nullptr) {
+            EXPECT_TRUE(notifier.shown.empty()) << row.what;
+            continue;
+        }
+        ASSERT_EQ(notifier.shown.size(), 1u) << row.what;
+        const test::RecordingNotifier::Shown& shown = notifier.shown.front();
+        EXPECT_EQ(shown.text, row.question) << row.what;
+        EXPECT_TRUE(shown.infoDialog && shown.twoButtons && !shown.countdown) << row.what;
+    }
 }
 
 }  // namespace

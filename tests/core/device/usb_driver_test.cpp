@@ -291,5 +291,30 @@ TEST(UsbDriverLock, VersionQueryNeverInterleavesWithAWrite) {
     EXPECT_EQ(sent[3].bytes[1], kCmdQueryVersion);
 }
 
+// The handle queries read what Open and Close change, so they wait for the lock like every command:
+// asked while a write holds it, they answer only once the write is over.
+TEST(UsbDriverLock, HandleQueriesWaitForACommandInProgress) {
+    const std::pair<const char*, bool (CUSBDriver::*)() const> queries[] = {
+        {"HasReadHandle", &CUSBDriver::HasReadHandle},
+        {"HasWriteHandle", &CUSBDriver::HasWriteHandle},
+    };
+    for (const auto& [name, query] : queries) {
+        VirtualMouse mouse(SystemClock());
+        test::FakeDriverHost host;
+        CUSBDriver driver(mouse, SystemClock(), host);
+        ASSERT_EQ(driver.Open(), 1);
+        mouse.LeaveWritesPending(200);  // the write holds the lock for about 0.7 s
+        uint8_t matrix[kKeyMatrixBytes] = {};
+        std::thread writer([&] { driver.WriteKeyMatrix(matrix, kKeyMatrixBytes); });
+        while (mouse.Transcript().empty()) {
+            std::this_thread::yield();
+        }
+        EXPECT_TRUE((driver.*query)()) << name;
+        const size_t seenWhenAnswered = mouse.Transcript().size();
+        writer.join();
+        EXPECT_EQ(seenWhenAnswered, 3u) << name << " answered in the middle of the write";
+    }
+}
+
 }  // namespace
 }  // namespace kx90

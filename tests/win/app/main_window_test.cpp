@@ -4,7 +4,9 @@
 
 #include <dbt.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "app/main_window_fixture.h"
@@ -12,6 +14,7 @@
 #include "core/device/profile_writer.h"
 #include "core/i18n/language_selection.h"
 #include "core/platform/file_io.h"
+#include "core/profile/profile_file.h"
 #include "win/pages/statistics_page.h"
 #include "win/ui/messages.h"
 #include "win/ui/text.h"
@@ -270,6 +273,114 @@ TEST_F(MainWindowTest, ScreenshotsInEnglishAndChinese) {
     Click(Window().TabButton(2));
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_TRUE(CaptureWindowToPng(Window().hwnd(), Shot("main_window_zh.png")));
+}
+
+// The user may close the progress window through its system menu (Alt+Space) while the write goes
+// on: the write still ends without waiting for the window, and its outcome still saves the profile
+// and frees Apply.
+TEST_F(MainWindowTest, ClosingTheProgressWindowMidWriteStillEndsAndSavesTheWrite) {
+    ASSERT_TRUE(Launch());
+    Mouse().LeaveWritesPending(300);  // every data report takes 0.3 s: the write lasts about 2 s
+    ProfileRecord& live = State().profiles.LiveRecord();
+    live.scrollLines = 6;
+    const int slot = State().profiles.CurrentSlot();
+    const auto before = FileBytes(ProfileFilePath(Data(), slot));
+    std::atomic<bool> closedMidWrite{false};
+    std::thread closer([&] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        HWND window = nullptr;
+        while (std::chrono::steady_clock::now() < until &&
+               ((window = State().progress.Handle()) == nullptr || !IsWindowVisible(window))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (window != nullptr) {
+            closedMidWrite = Mouse().State().reportRate == 0;  // the write's last command
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Click(Window().ApplyButton());  // returns once the progress window has gone
+    closer.join();
+    ASSERT_TRUE(closedMidWrite);
+    EXPECT_TRUE(PumpUntil([this] { return State().writeIdle.load() == 1; }, std::chrono::seconds(10)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6))
+        << "the writer waited for the closed window";
+    const auto written = FileBytes(ProfileFilePath(Data(), slot));
+    EXPECT_NE(written, before);
+    ASSERT_EQ(written.size(), sizeof(ProfileRecord));
+    EXPECT_EQ(std::memcmp(written.data(), &live, sizeof(ProfileRecord)), 0);
+    EXPECT_EQ(Mouse().State().reportRate, 1);
+}
+
+// A mouse plugged in while the start-up search still runs is left to that search: the arrival starts
+// no second search and shows no notice of its own, and the mouse is opened once.
+TEST_F(MainWindowTest, AnArrivalDuringTheStartUpSearchIsLeftToThatSearch) {
+    EXPECT_FALSE(Launch({.mousePresent = false}));  // the search now runs on its timer
+    ASSERT_TRUE(Window().Running());
+    InfoAnswerer notice(std::chrono::seconds(4));  // answers a notice, should one come
+    Mouse().PresentedInterfaces() = VirtualMouse(SystemClock()).PresentedInterfaces();
+    SendDeviceBroadcast(Window().hwnd(), DBT_DEVICEARRIVAL);
+    EXPECT_TRUE(
+        PumpUntil([this] { return IsWindowVisible(Window().hwnd()) != FALSE; }, std::chrono::seconds(10)));
+    EXPECT_EQ(notice.Text(), L"") << "the start-up search found it: nothing to announce";
+    PumpFor(std::chrono::milliseconds(700));  // a second search would open the mouse again by now
+    EXPECT_EQ(Mouse().OpenCount(), 1);
+    EXPECT_TRUE(Window().DeviceOpened());
+    EXPECT_TRUE(State().hooks.Installed());
+}
+
+// A profile file that failed to load leaves its bytes in the live record. Apply never sends them:
+// it offers the defaults instead. Declined, the mouse gets nothing and the file stays; accepted,
+// the mouse gets the defaults and they are saved in place of the damaged file.
+TEST_F(MainWindowTest, ApplyRefusesADamagedProfileAndOffersTheDefaults) {
+    ProfileRecord defaults{};
+    ResetToDefaults(defaults);
+    ProfileRecord damaged = defaults;
+    damaged.magic = 0x80800286;
+    damaged.colors[3] = 0x00123456;  // shows which of the two the mouse got
+    const struct {
+        const wchar_t* button;
+        int command;
+        bool restores;
+    } answers[] = {{L"Cancel", IDCANCEL, false}, {L"OK", IDOK, true}};
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.restores ? "restores the defaults" : "declines");
+        ASSERT_TRUE(Launch());
+        const std::filesystem::path file = ProfileFilePath(Data(), 2);
+        ASSERT_EQ(WriteProfileFile(file, damaged), FileStatus::kOk);
+        const auto damagedBytes = FileBytes(file);
+        {
+            DialogAnswerer report(L"Info", L"OK", IDOK, std::chrono::seconds(5));
+            Click(Window().ProfileButton(2));
+            ASSERT_TRUE(report.Answered()) << "the damaged file is reported when it is chosen";
+        }
+        ASSERT_EQ(State().profiles.LiveRecord().magic, damaged.magic);
+        Mouse().ClearTranscript();
+
+        DialogAnswerer question(
+            skin::kInfoDialogTitle, answer.button, answer.command, std::chrono::seconds(5),
+            answer.restores ? Shot("damaged_profile_question_en.png") : std::filesystem::path());
+        Click(Window().ApplyButton());
+        EXPECT_TRUE(question.Answered());
+        EXPECT_NE(question.SeenTexts().find(L"Cancel"), std::wstring::npos) << question.SeenTexts();
+        if (!answer.restores) {
+            PumpFor(std::chrono::milliseconds(300));
+            EXPECT_TRUE(Mouse().Transcript().empty());
+            EXPECT_EQ(FileBytes(file), damagedBytes);
+            EXPECT_EQ(State().profiles.LiveRecord().magic, damaged.magic);
+        } else {
+            EXPECT_TRUE(
+                PumpUntil([&] { return State().writeIdle.load() == 1 && FileBytes(file) != damagedBytes; },
+                          std::chrono::seconds(10)));
+            const auto saved = FileBytes(file);
+            ASSERT_EQ(saved.size(), sizeof(ProfileRecord));
+            EXPECT_EQ(std::memcmp(saved.data(), &defaults, sizeof(ProfileRecord)), 0);
+            EXPECT_EQ(Mouse().State().ledColor, defaults.colors[3]);
+            EXPECT_NE(Mouse().State().keyMatrix[3], 0u);
+        }
+        EXPECT_EQ(FindOwnTopLevelWindow(skin::kInfoDialogTitle), nullptr);
+        Close();
+    }
 }
 
 }  // namespace

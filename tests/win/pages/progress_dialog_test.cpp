@@ -1,6 +1,7 @@
 // The progress window run modally while another thread plays the profile writer: the bar follows
 // the progress, the window goes half a second after 100 %, the keyboard cannot close it, Close()
-// can; and the flash tool hand-off.
+// can; the writer's reports through the sink, which never wait for the window; and the flash tool
+// hand-off.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "../../core/support/temp_dir.h"
+#include "core/device/profile_writer.h"
 #include "skin/skin_fixture.h"
+#include "win/app/write_sink_win32.h"
 #include "win/pages/progress_dialog.h"
 #include "win/platform/host_system_win32.h"
 
@@ -263,6 +266,117 @@ TEST(ProgressDialog, MissingPicturesStillCloseAtFull) {
         EXPECT_LT(Clock::now() - start, milliseconds(3000));
     }
     EXPECT_EQ(dialog.Position(), 100);
+}
+
+// The writer's reports as the sink delivers them. The writer thread must never stall on the
+// progress window, whatever became of it.
+class WriteSinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(main_.Open(40, 40, 200, 120, L"KX90 sink test main"));
+        sink_.SetMainWindow(main_.hwnd());
+    }
+
+    // How long a write's progress reports take to hand over.
+    milliseconds TimeOfReports(std::initializer_list<int> percents) {
+        const auto start = Clock::now();
+        for (int p : percents) {
+            sink_.Progress(p);
+        }
+        return std::chrono::duration_cast<milliseconds>(Clock::now() - start);
+    }
+
+    const UiLanguage english_;
+    HostWindow main_;
+    CDlgProgress dialog_{InstallDir(), english_};
+    Win32WriteSink sink_{dialog_};
+};
+
+TEST_F(WriteSinkTest, ReportsNeverWaitForAProgressWindowThatIsNotComing) {
+    EXPECT_LT(TimeOfReports({0, 7, 100}), milliseconds(300)) << "no write announced";
+
+    // A write is announced, but its window cannot be made (the owner is no window).
+    dialog_.ExpectWrite();
+    EXPECT_EQ(dialog_.RunModal(reinterpret_cast<HWND>(static_cast<intptr_t>(0x7FFF0))), -1);
+    EXPECT_LT(TimeOfReports({0, 7, 100}), milliseconds(300)) << "the window could not be made";
+}
+
+// Progress that comes before the window is kept (the latest percent) and shown when it appears, so
+// a 100 that came first still closes it.
+TEST_F(WriteSinkTest, ProgressBeforeTheWindowIsShownWhenItAppears) {
+    dialog_.ExpectWrite();  // as the main window does before it wakes the writer
+    EXPECT_LT(TimeOfReports({35, 100}), milliseconds(300));
+    std::atomic<bool> modalEnded{false};
+    {
+        // Should the window stay up, it is closed after a while so the test ends.
+        Writer guard([&] {
+            const auto end = Clock::now() + milliseconds(6000);
+            while (!modalEnded && Clock::now() < end) {
+                std::this_thread::sleep_for(milliseconds(20));
+            }
+            if (!modalEnded) {
+                dialog_.Close();
+            }
+        });
+        const auto start = Clock::now();
+        dialog_.RunModal(main_.hwnd());
+        modalEnded = true;
+        EXPECT_LT(Clock::now() - start, milliseconds(3000)) << "closed by the 100 it found waiting";
+    }
+    EXPECT_EQ(dialog_.Position(), 100);
+}
+
+// The user may close the window through its system menu in the middle of a write; what the writer
+// reports after that goes nowhere, at once.
+TEST_F(WriteSinkTest, ProgressAfterTheWindowClosedIsDroppedAtOnce) {
+    dialog_.ExpectWrite();
+    bool shownBeforeClose = false;
+    bool gone = false;
+    milliseconds afterClose{0};
+    {
+        Writer writer([&] {
+            HWND window = WaitForWindow(dialog_);
+            if (window == nullptr) {
+                return;
+            }
+            sink_.Progress(42);
+            const auto end = Clock::now() + milliseconds(2000);
+            while (dialog_.Position() != 42 && Clock::now() < end) {
+                std::this_thread::sleep_for(milliseconds(5));
+            }
+            shownBeforeClose = dialog_.Position() == 42;
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            gone = WaitUntilGone(window, milliseconds(5000));
+            afterClose = TimeOfReports({60, 70, 75, 80, 90, 100});
+        });
+        dialog_.RunModal(main_.hwnd());
+    }
+    EXPECT_TRUE(shownBeforeClose);
+    EXPECT_TRUE(gone);
+    EXPECT_LT(afterClose, milliseconds(300));
+    EXPECT_EQ(dialog_.Position(), 42);
+}
+
+// The outcome goes to the main window; once it is gone (the program is closing) it goes nowhere:
+// a post to no window would land in the posting thread's own queue.
+TEST_F(WriteSinkTest, OutcomesReachTheMainWindowAndNothingElseOnceItIsGone) {
+    main_.Record(msg::kWriteSucceeded);
+    main_.Record(msg::kWriteFailed);
+    sink_.Succeeded();
+    sink_.Failed(kFailDpiTable);
+    PumpFor(milliseconds(50));
+    EXPECT_EQ(main_.Of(msg::kWriteSucceeded).size(), 1u);
+    ASSERT_EQ(main_.Of(msg::kWriteFailed).size(), 1u);
+    EXPECT_EQ(main_.Of(msg::kWriteFailed)[0].lParam, kFailDpiTable);
+
+    sink_.SetMainWindow(nullptr);
+    MSG m{};
+    while (PeekMessageW(&m, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE)) {
+    }
+    sink_.Succeeded();
+    sink_.Failed(kFailKeyMatrix);
+    EXPECT_FALSE(PeekMessageW(&m, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE))
+        << "posted to the thread: 0x" << std::hex << m.message;
 }
 
 // The hand-off starts the flasher with the language argument and closes the main window.
