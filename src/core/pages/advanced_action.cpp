@@ -14,19 +14,6 @@ bool IsRow(int row) {
 
 }  // namespace
 
-std::u16string OpenFileDialogFilter(std::u16string_view filter) {
-    std::u16string out(filter);
-    std::replace(out.begin(), out.end(), u'|', u'\0');
-    return out;
-}
-
-std::u16string_view OpenFileDialogDefaultExtension(std::u16string_view extension) {
-    if (!extension.empty() && extension.front() == u'.') {
-        extension.remove_prefix(1);
-    }
-    return extension;
-}
-
 void AdvancedActionState::Choose(int row) {
     if (IsRow(row)) {
         chosenRow_ = row;

@@ -10,6 +10,7 @@
 #include "core/i18n/pair_language.h"
 #include "core/pages/assignment_choice.h"
 #include "core/platform/notifier.h"
+#include "core/platform/path_chooser.h"
 
 namespace kx90::pages {
 
@@ -30,31 +31,15 @@ constexpr uint32_t AdvancedActionKind(int row) {
     return 0xC0u + 0x10u * static_cast<uint32_t>(row);
 }
 
-// How a row's Browse button asks for its path. The texts are the program's own, in the file
-// dialog's framework form: the filter separates its parts with '|' and ends in "||"
-// (OpenFileDialogFilter makes the system's form), the default extension starts with its dot
-// (OpenFileDialogDefaultExtension drops it). The file dialog opens with "hide read-only" and
-// "overwrite prompt". A folder row uses the shell's folder picker and none of the texts.
-struct PathPicker {
-    bool folder = false;
-    std::u16string_view defaultExtension;
-    std::u16string_view initialFileName;
-    std::u16string_view filter;
-    std::u16string_view initialFolder;
-};
-
+// How each row's Browse button asks for its path (PathChooser); the texts are the program's own.
+// The file dialog opens with "hide read-only" and "overwrite prompt"; OpenFileDialogFilter and
+// OpenFileDialogDefaultExtension give the system's forms of the filter and the extension.
 inline constexpr std::array<PathPicker, kAdvancedActionRowCount> kAdvancedActionPickers{{
     {false, u".wav*", u"*.wav*", u"(*.wav*)|*.wav*||", u"c:\\Windows\\Media"},
     {false, u".exe", u"*.exe", u"(*.exe)|*.exe||", u"c:\\Program Files"},
     {false, u".", u"*.*", u"(*.*)|*.*||", u"D:\\"},
     {true, u"", u"", u"", u""},
 }};
-
-// The filter as the system's file dialog wants it: each '|' becomes a NUL (the trailing "||"
-// gives the closing pair of NULs).
-std::u16string OpenFileDialogFilter(std::u16string_view filter);
-// The default extension without its leading dot, as the system's file dialog wants it ("" for ".").
-std::u16string_view OpenFileDialogDefaultExtension(std::u16string_view extension);
 
 // The page's state. It always opens with every row off and every path empty.
 class AdvancedActionState {
