@@ -1,0 +1,128 @@
+// CListBoxEx: an owner-drawn list box with step icons, in-place renaming and its own notifications
+// (0x465 selection changed, 0x470 row renamed). Lists of macro names, macro steps, functions and keys.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "win/ui/gdiplus_support.h"
+#include "win/ui/handles.h"
+#include "win/ui/window.h"
+
+namespace kx90::skin {
+
+// A row's 32-bit data: bits 24..31 its type, bits 0..23 the owner's value. A row of type 0 keeps
+// all 32 bits for the owner.
+enum ListItemType : uint32_t {
+    kListPlain = 0,     // no icon
+    kListIndented = 1,  // no icon, text where it would be with one
+    kListKeyUp = 2,     // up_normal.png / up_select.png
+    kListKeyDown = 3,   // down_normal.png / down_select.png
+    kListDelay = 4,     // delay_normal.png / delay_select.png
+};
+
+constexpr uint32_t MakeListItemData(uint32_t type, uint32_t value) {
+    return type == kListPlain ? value : ((type & 0xFFu) << 24) | (value & 0xFFFFFFu);
+}
+constexpr uint32_t ListItemTypeOf(uint32_t data) {
+    return data >> 24;
+}
+constexpr uint32_t ListItemValueOf(uint32_t data) {
+    return data & 0xFFFFFFu;
+}
+
+class CListRenameEdit;
+
+class CListBoxEx : public ui::Window {
+public:
+    static constexpr int kItemHeight = 20;
+    static constexpr int kIconSize = 16;
+    static constexpr int kRenameLimit = 20;  // characters
+
+    CListBoxEx();
+    // Takes its window with it first, so a scroll frame round it unwraps while the list still lives.
+    ~CListBoxEx() override;
+
+    // A new list in the parent (parent client coordinates). The list is owner-drawn with strings;
+    // extraStyle adds to that (WS_VSCROLL, WS_BORDER, ...).
+    bool CreateList(HWND parent, const RECT& rect, UINT id, DWORD extraStyle = WS_VSCROLL);
+    // Adopts a list box made elsewhere; it must be LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY.
+    bool AdoptList(HWND list);
+
+    // Rows. Each inserting call selects the new row and returns its index (LB_ERR on failure).
+    int InsertItem(int index, uint32_t type, const std::wstring& text, uint32_t value);
+    int ReplaceItem(int index, uint32_t type, const std::wstring& text, uint32_t value);
+    // Ends a rename in progress, appends the row, shows icons when type is not 0, and with edit set
+    // starts renaming the new row.
+    int AddItemAndEdit(uint32_t type, const std::wstring& text, uint32_t value, bool edit);
+    bool DeleteItem(int index);
+    void ResetContent();
+    int GetCount() const;
+    int GetCurSel() const;
+    bool SetCurSel(int index);
+    uint32_t GetItemData(int index) const;
+    std::wstring GetItemText(int index) const;
+
+    // A solid background and the selection fill; text colours stay unless set.
+    void SetColors(COLORREF background, COLORREF selection);
+    void SetTextColors(COLORREF normal, COLORREF selected);
+    // enabled: 0x465 and 0x470 go to target instead of the list's parent.
+    void SetNotifyTarget(HWND target, bool enabled);
+    void SetRenameByDoubleClick(bool enabled) { renameByDoubleClick_ = enabled; }
+    // The folder whose "skins" subfolder holds the step icons (default: the executable's folder).
+    void SetInstallDir(const std::wstring& folder);
+
+    // Renaming: the row being renamed, or -1.
+    int RenamingIndex() const;
+    bool BeginRename(int index);
+
+    // The parent hands these back (see the .cpp: a subclass of the parent does it).
+    void DrawItem(const DRAWITEMSTRUCT& draw);
+
+protected:
+    bool OnCreate() override;
+    void OnDestroy() override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnLButtonDblClk(UINT keys, POINT at) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HBRUSH OnReflectedCtlColor(HDC dc) override;
+
+private:
+    friend class CListRenameEdit;
+
+    enum class RenameEnd { kCommit, kCancel, kAbandon };
+    // Ends the rename of this list (if any): commit replaces the text and posts 0x470, cancel
+    // reselects the row, abandon only closes the editor (the list is going away).
+    void EndRename(RenameEnd how);
+    void NotifySelChange();
+    HWND NotifyWindow() const;
+    void InstallReflector();
+    void RemoveReflector();
+    void LoadIcons();
+    HBRUSH BackgroundBrush() const;
+    static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
+
+    ui::UniqueFont font_;
+    ui::UniqueBrush background_;
+    COLORREF backgroundColor_;
+    COLORREF selectionColor_;
+    COLORREF textColor_;
+    COLORREF selectedTextColor_;
+    bool showIcons_ = true;
+    bool renameByDoubleClick_ = false;
+    HWND notifyTarget_ = nullptr;
+    HWND owner_ = nullptr;  // the parent at creation: the list box sends its own requests there
+    std::wstring installDir_;
+    // Step icons, unselected and selected, for types 2..4.
+    std::array<std::array<std::unique_ptr<Gdiplus::Bitmap>, 2>, 3> icons_;
+    bool iconsLoaded_ = false;
+    std::unique_ptr<CListRenameEdit> editor_;
+    int renameIndex_ = -1;
+};
+
+}  // namespace kx90::skin
