@@ -80,7 +80,7 @@ int CListBoxEx::InsertItem(int index, uint32_t type, const std::wstring& text, u
     if (at < 0) {
         return LB_ERR;
     }
-    SendMessageW(hwnd(), LB_SETITEMDATA, at, static_cast<LPARAM>(MakeListItemData(type, value)));
+    SendMessageW(hwnd(), LB_SETITEMDATA, at, static_cast<LPARAM>(PackListItemData(type, value)));
     SetCurSel(at);
     return at;
 }
@@ -101,7 +101,7 @@ int CListBoxEx::AddItemAndEdit(uint32_t type, const std::wstring& text, uint32_t
     if (at < 0) {
         return LB_ERR;
     }
-    showIcons_ = type != kListPlain;
+    showIcons_ = type != kListItemPlain;
     Invalidate();
     if (edit) {
         BeginRename(at);
@@ -173,7 +173,7 @@ void CListBoxEx::SetInstallDir(const std::wstring& folder) {
     if (!installDir_.empty() && installDir_.back() != L'\\' && installDir_.back() != L'/') {
         installDir_ += L'\\';
     }
-    iconsLoaded_ = false;
+    icons_.clear();
 }
 
 HBRUSH CListBoxEx::BackgroundBrush() const {

@@ -4,36 +4,18 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "core/skin/list_box_math.h"
 #include "win/ui/gdiplus_support.h"
 #include "win/ui/handles.h"
 #include "win/ui/window.h"
 
 namespace kx90::skin {
-
-// A row's 32-bit data: bits 24..31 its type, bits 0..23 the owner's value. A row of type 0 keeps
-// all 32 bits for the owner.
-enum ListItemType : uint32_t {
-    kListPlain = 0,     // no icon
-    kListIndented = 1,  // no icon, text where it would be with one
-    kListKeyUp = 2,     // up_normal.png / up_select.png
-    kListKeyDown = 3,   // down_normal.png / down_select.png
-    kListDelay = 4,     // delay_normal.png / delay_select.png
-};
-
-constexpr uint32_t MakeListItemData(uint32_t type, uint32_t value) {
-    return type == kListPlain ? value : ((type & 0xFFu) << 24) | (value & 0xFFFFFFu);
-}
-constexpr uint32_t ListItemTypeOf(uint32_t data) {
-    return data >> 24;
-}
-constexpr uint32_t ListItemValueOf(uint32_t data) {
-    return data & 0xFFFFFFu;
-}
 
 class CListRenameEdit;
 
@@ -41,7 +23,7 @@ class CListBoxEx : public ui::Window {
 public:
     static constexpr int kItemHeight = 20;
     static constexpr int kIconSize = 16;
-    static constexpr int kRenameLimit = 20;  // characters
+    static constexpr int kRenameLimit = kListRenameMaxChars;
 
     CListBoxEx();
     // Takes its window with it first, so a scroll frame round it unwraps while the list still lives.
@@ -53,7 +35,8 @@ public:
     // Adopts a list box made elsewhere; it must be LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY.
     bool AdoptList(HWND list);
 
-    // Rows. Each inserting call selects the new row and returns its index (LB_ERR on failure).
+    // Rows; a row's data is PackListItemData(type, value). Each inserting call selects the new row
+    // and returns its index (LB_ERR on failure).
     int InsertItem(int index, uint32_t type, const std::wstring& text, uint32_t value);
     int ReplaceItem(int index, uint32_t type, const std::wstring& text, uint32_t value);
     // Ends a rename in progress, appends the row, shows icons when type is not 0, and with edit set
@@ -102,7 +85,7 @@ private:
     HWND NotifyWindow() const;
     void InstallReflector();
     void RemoveReflector();
-    void LoadIcons();
+    Gdiplus::Bitmap* Icon(std::u16string_view file);
     HBRUSH BackgroundBrush() const;
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
@@ -118,9 +101,8 @@ private:
     HWND notifyTarget_ = nullptr;
     HWND owner_ = nullptr;  // the parent at creation: the list box sends its own requests there
     std::wstring installDir_;
-    // Step icons, unselected and selected, for types 2..4.
-    std::array<std::array<std::unique_ptr<Gdiplus::Bitmap>, 2>, 3> icons_;
-    bool iconsLoaded_ = false;
+    // Step icons by file name, loaded when first drawn (nullptr: the file is missing).
+    std::map<std::u16string_view, std::unique_ptr<Gdiplus::Bitmap>> icons_;
     std::unique_ptr<CListRenameEdit> editor_;
     int renameIndex_ = -1;
 };

@@ -1,7 +1,7 @@
 // CListBoxEx: drawing one row (fill, step icon, text) and loading the step icons.
 #include "win/skin/list_box_ex.h"
-
 #include "win/ui/gdi.h"
+#include "win/ui/text.h"
 
 namespace kx90::skin {
 namespace {
@@ -10,27 +10,15 @@ namespace {
 constexpr UINT kTextFlags = 0x8134;
 static_assert(kTextFlags == (DT_END_ELLIPSIS | DT_NOCLIP | DT_SINGLELINE | DT_WORDBREAK | DT_VCENTER));
 
-constexpr int kTextLeft = 5;  // no icon column
-constexpr int kIconLeft = 5;  // icon at (left + 5, top + 1)
-constexpr int kIconTop = 1;
-constexpr int kTextLeftWithIcon = CListBoxEx::kIconSize + 10;  // text after the icon column
-
-// File names of the step icons of types 2..4: unselected, selected.
-constexpr const wchar_t* kIconFiles[3][2] = {
-    {L"up_normal.png", L"up_select.png"},
-    {L"down_normal.png", L"down_select.png"},
-    {L"delay_normal.png", L"delay_select.png"},
-};
-
 }  // namespace
 
-void CListBoxEx::LoadIcons() {
-    iconsLoaded_ = true;
-    for (size_t type = 0; type < icons_.size(); ++type) {
-        for (size_t selected = 0; selected < 2; ++selected) {
-            icons_[type][selected] = ui::LoadImageFile(installDir_ + L"skins\\" + kIconFiles[type][selected]);
-        }
+Gdiplus::Bitmap* CListBoxEx::Icon(std::u16string_view file) {
+    auto found = icons_.find(file);
+    if (found == icons_.end()) {
+        // "%sskins\%s": the installation folder ends with a backslash.
+        found = icons_.emplace(file, ui::LoadImageFile(installDir_ + L"skins\\" + ui::Wide(file))).first;
     }
+    return found->second.get();
 }
 
 void CListBoxEx::DrawItem(const DRAWITEMSTRUCT& draw) {
@@ -46,15 +34,14 @@ void CListBoxEx::DrawItem(const DRAWITEMSTRUCT& draw) {
         FillRect(dc, &row, BackgroundBrush());
     }
 
-    const uint32_t type = ListItemTypeOf(GetItemData(static_cast<int>(draw.itemID)));
-    const bool iconColumn = showIcons_ && type >= kListIndented && type <= kListDelay;
-    if (iconColumn && type >= kListKeyUp) {
-        if (!iconsLoaded_) {
-            LoadIcons();
-        }
-        if (Gdiplus::Bitmap* icon = icons_[type - kListKeyUp][selected ? 1 : 0].get()) {
+    const int index = static_cast<int>(draw.itemID);
+    const ListRowLayout place = LayOutListRow(layout::Rect{row.left, row.top, row.right, row.bottom},
+                                              GetItemData(index), showIcons_, selected);
+    if (!place.iconFile.empty()) {
+        if (Gdiplus::Bitmap* icon = Icon(place.iconFile)) {
             Gdiplus::Graphics graphics(dc);
-            graphics.DrawImage(icon, row.left + kIconLeft, row.top + kIconTop, kIconSize, kIconSize);
+            graphics.DrawImage(icon, place.icon.left, place.icon.top, place.icon.Width(),
+                               place.icon.Height());
         }
     }
 
@@ -62,9 +49,8 @@ void CListBoxEx::DrawItem(const DRAWITEMSTRUCT& draw) {
     if ((draw.itemState & ODS_DISABLED) != 0) {
         color = GetSysColor(COLOR_BTNSHADOW);
     }
-    const RECT textRect{row.left + (iconColumn ? kTextLeftWithIcon : kTextLeft), row.top, row.right,
-                        row.bottom};
-    ui::DrawTextIn(dc, GetItemText(static_cast<int>(draw.itemID)), textRect, font_.get(), color, kTextFlags);
+    const RECT textRect{place.textLeft, row.top, row.right, row.bottom};
+    ui::DrawTextIn(dc, GetItemText(index), textRect, font_.get(), color, kTextFlags);
 }
 
 }  // namespace kx90::skin
