@@ -1,5 +1,5 @@
-// CListBoxEx over a real window with real input: rows and their data, the selection notification,
-// and in-place renaming (Enter, focus loss, Escape, one rename at a time).
+// CListBoxEx (wrapped in a skinned scroll frame) over a real window with real input: rows and their data, the
+// selection notification, and in-place renaming (Enter, focus loss, Escape, one rename at a time).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,7 +7,10 @@
 
 #include "skin/skin_fixture.h"
 #include "support/real_input.h"
+#include "win/resources/resource_ids.h"
 #include "win/skin/list_box_ex.h"
+#include "win/skin/skin_scroll_wnd.h"
+#include "win/ui/gdi.h"
 #include "win/ui/messages.h"
 
 namespace kx90::test {
@@ -26,7 +29,7 @@ std::wstring RowText(int i) {
 }
 
 uint32_t RowType(int i) {
-    return static_cast<uint32_t>(skin::kListKeyUp + i % 3);
+    return static_cast<uint32_t>(skin::kListItemKeyUp + i % 3);
 }
 
 void Fill(CListBoxEx& list) {
@@ -59,7 +62,12 @@ protected:
         }
         list.SetColors(kListBackground, kListSelection);
         list.SetTextColors(RGB(0xC8, 0xCC, 0xD2), RGB(0xFF, 0xFF, 0xFF));
-        return true;
+        // Wrapped, as the program shows its lists: the list box's parent becomes the frame's
+        // clipping window, and its drawing and notifications must still work.
+        if (!skin_.bitmap) {
+            skin_ = ui::LoadBitmapResource(IDB_SCROLL_SKIN);
+        }
+        return skin::SkinScrollWindow(list.hwnd(), skin_.bitmap.get()) != nullptr;
     }
 
     // The middle of a row in view, on the screen.
@@ -79,6 +87,7 @@ protected:
     }
 
     HostWindow host_;
+    ui::SkinBitmap skin_;
     CListBoxEx list_;
 };
 
@@ -89,10 +98,10 @@ TEST_F(ListBoxTest, InsertAndReplaceKeepTheOwnersValueUnderTheTypeAndSelectTheRo
         uint32_t data;
     };
     const Row rows[] = {
-        {skin::kListPlain, 0xFF123456u, 0xFF123456u},  // a plain row keeps all 32 bits
-        {skin::kListKeyDown, 0xFF123456u, 0x03123456u},
-        {skin::kListDelay, 5, 0x04000005u},
-        {skin::kListIndented, 0x00FFFFFFu, 0x01FFFFFFu},
+        {skin::kListItemPlain, 0xFF123456u, 0xFF123456u},  // a plain row keeps all 32 bits
+        {skin::kListItemKeyDown, 0xFF123456u, 0x03123456u},
+        {skin::kListItemDelay, 5, 0x04000005u},
+        {skin::kListItemIndented, 0x00FFFFFFu, 0x01FFFFFFu},
     };
     for (const Row& row : rows) {
         ASSERT_EQ(list_.InsertItem(4, row.type, L"inserted", row.value), 4);
@@ -101,13 +110,13 @@ TEST_F(ListBoxTest, InsertAndReplaceKeepTheOwnersValueUnderTheTypeAndSelectTheRo
         EXPECT_EQ(list_.GetItemText(5), RowText(4)) << "the old row moved down";
 
         ASSERT_EQ(list_.ReplaceItem(4, row.type, L"replaced", row.value + 1), 4);
-        EXPECT_EQ(list_.GetItemData(4), skin::MakeListItemData(row.type, row.value + 1));
+        EXPECT_EQ(list_.GetItemData(4), skin::PackListItemData(row.type, row.value + 1));
         EXPECT_EQ(list_.GetItemText(4), L"replaced");
         EXPECT_EQ(list_.GetCurSel(), 4);
         ASSERT_TRUE(list_.DeleteItem(4));
     }
     EXPECT_EQ(list_.GetCount(), kRows);
-    EXPECT_EQ(list_.ReplaceItem(kRows, skin::kListDelay, L"past the end", 1), LB_ERR);
+    EXPECT_EQ(list_.ReplaceItem(kRows, skin::kListItemDelay, L"past the end", 1), LB_ERR);
     EXPECT_EQ(list_.GetCount(), kRows);
     EXPECT_TRUE(Posted(msg::kListSelChange).empty()) << "changes made by the program are not reported";
 }
@@ -178,7 +187,7 @@ TEST_P(ListRenameTest, DoubleClickOpensTheEditorAndTheEndingDecidesTheRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Endings, ListRenameTest,
+    ListBoxRenameEndings, ListRenameTest,
     ::testing::Values(RenameEnding{"EnterOnRelease",
                                    [](ListBoxTest& t) {
                                        real::KeyDown(VK_RETURN);
@@ -217,7 +226,7 @@ TEST_F(ListBoxTest, ARenameEndsWhenAnotherListStartsOne) {
 }
 
 TEST_F(ListBoxTest, AddItemAndEditAppendsTheRowAndRenamesIt) {
-    ASSERT_EQ(list_.AddItemAndEdit(skin::kListPlain, L"New macro", 0x0A000007u, true), kRows);
+    ASSERT_EQ(list_.AddItemAndEdit(skin::kListItemPlain, L"New macro", 0x0A000007u, true), kRows);
     EXPECT_EQ(list_.GetCurSel(), kRows);
     ASSERT_NE(Editor(list_), nullptr);
     EXPECT_EQ(list_.RenamingIndex(), kRows);
