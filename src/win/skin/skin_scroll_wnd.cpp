@@ -84,8 +84,6 @@ bool CSkinScrollWnd::Wrap(HWND target, HBITMAP skin) {
         return false;
     }
     SetWindowPos(hwnd(), target, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab place
-    SetWindowLongPtrW(target, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
-    SetWindowLongPtrW(target, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
 
     RECT client{};
     GetClientRect(hwnd(), &client);
@@ -106,6 +104,8 @@ bool CSkinScrollWnd::Wrap(HWND target, HBITMAP skin) {
     vertical_.SetSkin(skin_.get());
 
     // Take the target over. Its non-client size is calculated again at once, through this frame.
+    SetWindowLongPtrW(target, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
+    SetWindowLongPtrW(target, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
     target_ = target;
     oldParent_ = GetParent(target);
     SetParent(target, limit_.hwnd());
