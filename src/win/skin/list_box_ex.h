@@ -22,7 +22,6 @@ class CListRenameEdit;
 class CListBoxEx : public ui::Window {
 public:
     static constexpr int kItemHeight = 20;
-    static constexpr int kIconSize = 16;
     static constexpr int kRenameLimit = kListRenameMaxChars;
 
     CListBoxEx();
