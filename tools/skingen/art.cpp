@@ -172,43 +172,55 @@ void DrawProgressWindow(Canvas& c, bool filled) {
 }
 
 void DrawScrollSkin(Canvas& c, int t) {
+    // Every tile sits on the normal track colour. Rows: normal, hover, pressed.
     cairo_t* cr = c.cr();
-    c.Fill(Hex(0x101215));
-    const Rgb rowFill[3] = {Hex(0x2A2E35), Hex(0x3A404A), palette::kAccent};
+    const Rgb track[3] = {Hex(0x1A1D22), Hex(0x20242A), Hex(0x1A1D22)};
+    const Rgb arrowFill[3] = {Hex(0x262A31), Hex(0x353B45), palette::kAccent};
+    const Rgb thumbFill[3] = {Hex(0x3D434D), Hex(0x56606D), palette::kAccent};
     for (int row = 0; row < 3; ++row) {
         const double y = row * t;
         for (int bar = 0; bar < 2; ++bar) {
             const bool vertical = bar == 0;
             const double x0 = bar * 4 * t;
-            // Arrows (columns 0 and 1): a small triangle on a square.
+            // Arrows (columns 0 and 1): a rounded square with a triangle pointing along the bar.
             for (int k = 0; k < 2; ++k) {
                 const double x = x0 + k * t;
-                c.Rect(x + 1, y + 1, t - 2, t - 2, rowFill[row]);
+                c.Rect(x, y, t, t, track[0]);
+                c.RoundedPath(x + 1, y + 1, t - 2, t - 2, 2);
+                SetColor(cr, arrowFill[row]);
+                cairo_fill(cr);
                 SetColor(cr, row == 2 ? palette::kWhite : palette::kText);
-                const double m = t / 2.0, a = t * 0.22;
+                const double m = t / 2.0, a = t * 0.25;
                 const double dir = k == 0 ? -1 : 1;
                 if (vertical) {
                     cairo_move_to(cr, x + m - a, y + m - dir * a / 2);
                     cairo_line_to(cr, x + m + a, y + m - dir * a / 2);
-                    cairo_line_to(cr, x + m, y + m + dir * a);
+                    cairo_line_to(cr, x + m, y + m + dir * a * 0.75);
                 } else {
                     cairo_move_to(cr, x + m - dir * a / 2, y + m - a);
                     cairo_line_to(cr, x + m - dir * a / 2, y + m + a);
-                    cairo_line_to(cr, x + m + dir * a, y + m);
+                    cairo_line_to(cr, x + m + dir * a * 0.75, y + m);
                 }
                 cairo_close_path(cr);
                 cairo_fill(cr);
             }
-            // Thumb (column 2) and track (column 3).
+            // Thumb (column 2): a bar with rounded ends. The program keeps the tile's first and
+            // last 3 pixels along the bar as the ends and repeats the middle, so the rounding
+            // stays within those 3 pixels and the middle is the same all along.
             const double tx = x0 + 2 * t;
+            c.Rect(tx, y, t, t, track[0]);
             if (vertical) {
-                c.Rect(tx + 2, y, t - 4, t, row == 0 ? Hex(0x3A404A) : rowFill[row]);
+                c.RoundedPath(tx + 2, y, t - 4, t, 3);
             } else {
-                c.Rect(tx, y + 2, t, t - 4, row == 0 ? Hex(0x3A404A) : rowFill[row]);
+                c.RoundedPath(tx, y + 2, t, t - 4, 3);
             }
-            c.Rect(x0 + 3 * t, y, t, t, Hex(0x15171A));
+            SetColor(cr, thumbFill[row]);
+            cairo_fill(cr);
+            // Track (column 3): plain, so it repeats without seams.
+            c.Rect(x0 + 3 * t, y, t, t, track[row]);
         }
-        c.Rect(8 * t, y, t, t, Hex(0x15171A));
+        // Corner square (column 8): the track colour.
+        c.Rect(8 * t, y, t, t, track[0]);
     }
 }
 

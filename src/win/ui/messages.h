@@ -20,6 +20,16 @@ inline constexpr UINT kKeyCapture = kKeyCaptureMessage;  // the hook decides in 
 // 0x42B: progress of a profile write, to the progress window (wParam percentage).
 inline constexpr UINT kWriteProgress = 0x42B;
 
+// 0x464: a scroll frame's own request to lay out its clipping window and target again, posted
+// after the target's non-client size changed (wParam has a vertical bar, lParam bar on the left).
+inline constexpr UINT kScrollFrameLayout = 0x464;
+
+// 0x465: a list's selection changed by the user (wParam the list's control id, lParam the index).
+inline constexpr UINT kListSelChange = 0x465;
+
+// 0x470: a list row was renamed in place (wParam the list's control id, lParam the row's index).
+inline constexpr UINT kListRename = 0x470;
+
 // 0x46C: the tray icon's notifications (lParam the mouse message, 0x203 double click).
 inline constexpr UINT kTrayNotify = 0x46C;
 
@@ -69,6 +79,10 @@ inline constexpr UINT kApply = 1120;
 inline constexpr UINT kMinimize = 1121;
 inline constexpr UINT kClose = 1122;
 inline constexpr UINT kLanguageButton = 1123;
+// Children of a skinned scroll frame: its two bars and the window that clips the target.
+inline constexpr UINT kScrollFrameHorzBar = 100;
+inline constexpr UINT kScrollFrameVertBar = 101;
+inline constexpr UINT kScrollFrameLimit = 200;
 
 }  // namespace kx90::cmd
 
@@ -80,6 +94,13 @@ inline constexpr UINT_PTR kStartUpdater = 4;
 // arrives (every 2500 ms, for at most 30 s).
 inline constexpr UINT_PTR kStartupOpen = 5;
 inline constexpr UINT_PTR kArrivalOpen = 6;
+
+// A skinned scroll bar held down on an arrow or the track: the first repeat waits 500 ms, then
+// the command repeats every 100 ms.
+inline constexpr UINT_PTR kScrollRepeatDelay = 200;
+inline constexpr UINT_PTR kScrollRepeat = 100;
+// A skinned scroll frame copies its target's scroll state into its bars every 500 ms.
+inline constexpr UINT_PTR kScrollFrameSync = 100;
 
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;
