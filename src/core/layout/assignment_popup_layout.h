@@ -14,7 +14,9 @@ inline constexpr Rect kCloseButton{383, 1, 411, 24};
 inline constexpr Rect kTabs[4] = {
     {0, 37, 110, 64}, {111, 37, 207, 64}, {208, 37, 303, 64}, {304, 37, 412, 64}};
 inline constexpr Rect kDisableBox{23, 258, 42, 277};
-inline constexpr Rect kDisableLabel{46, 258, 106, 278};
+// Wider than the box's caption needs in Chinese: "Disable button" and its translations run on
+// towards Default setting.
+inline constexpr Rect kDisableLabel{46, 258, 230, 278};
 inline constexpr Rect kDefaultButton{238, 254, 315, 289};
 inline constexpr Rect kOkButton{316, 254, 393, 289};
 

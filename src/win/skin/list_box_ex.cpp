@@ -52,6 +52,21 @@ bool CListBoxEx::CreateList(HWND parent, const RECT& rect, UINT id, DWORD extraS
     return Create(args);
 }
 
+void CListBoxEx::SetItemHeight(int height) {
+    itemHeight_ = height;
+    if (hwnd() != nullptr) {
+        SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, height);
+        Invalidate();
+    }
+}
+
+void CListBoxEx::SetShowIcons(bool show) {
+    showIcons_ = show;
+    if (hwnd() != nullptr) {
+        Invalidate();
+    }
+}
+
 bool CListBoxEx::AdoptList(HWND list) {
     return Subclass(list);
 }
@@ -62,7 +77,7 @@ bool CListBoxEx::OnCreate() {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     // The list asked its parent for the row height while it was being created, before this object
     // saw any message; the parent answered nothing, so the height is set here.
-    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageW(hwnd(), LB_SETITEMHEIGHT, 0, itemHeight_);
     InstallReflector();
     return true;
 }
@@ -274,7 +289,7 @@ LRESULT CALLBACK CListBoxEx::ParentProc(HWND window, UINT message, WPARAM wParam
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (list != nullptr && measure->CtlType == ODT_LISTBOX &&
                 measure->CtlID == static_cast<UINT>(GetDlgCtrlID(list))) {
-                measure->itemHeight = kItemHeight;
+                measure->itemHeight = static_cast<UINT>(self->itemHeight_);
                 return TRUE;
             }
             break;

@@ -51,6 +51,11 @@ public:
 
     // A solid background and the selection fill; text colours stay unless set.
     void SetColors(COLORREF background, COLORREF selection);
+    // Rows of another height than kItemHeight.
+    void SetItemHeight(int height);
+    // Whether rows of types 1..4 show their step icon; lists whose values fill the top byte (macro
+    // ids carry their group there) must turn it off.
+    void SetShowIcons(bool show);
     void SetTextColors(COLORREF normal, COLORREF selected);
     // enabled: 0x465 and 0x470 go to target instead of the list's parent.
     void SetNotifyTarget(HWND target, bool enabled);
@@ -96,6 +101,7 @@ private:
     COLORREF textColor_;
     COLORREF selectedTextColor_;
     bool showIcons_ = true;
+    int itemHeight_ = kItemHeight;
     bool renameByDoubleClick_ = false;
     HWND notifyTarget_ = nullptr;
     HWND owner_ = nullptr;  // the parent at creation: the list box sends its own requests there

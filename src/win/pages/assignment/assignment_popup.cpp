@@ -4,7 +4,9 @@
 
 #include "core/layout/assignment_popup_layout.h"
 #include "win/pages/assignment/advanced_page.h"
+#include "win/pages/assignment/basic_page.h"
 #include "win/pages/assignment/key_page.h"
+#include "win/pages/assignment/macro_choice_page.h"
 #include "win/ui/text.h"
 
 namespace kx90::pages {
@@ -88,12 +90,13 @@ bool CSettingDlg::OnCreate() {
     MakeButton(default_, ToRect(popup::kDefaultButton), kDefaultId, &s.str_default_setting);
     MakeButton(ok_, ToRect(popup::kOkButton), kOkId, &s.str_ok);
 
+    // In tab order: key or combination, macro, basic, advanced.
     pages_[0] = std::make_unique<CSetting_SingleComboDlg>(*args_.keyboard);
+    pages_[1] = std::make_unique<CSetting_MacroDlg>(*args_.macros);
+    pages_[2] = std::make_unique<CSetting_BaseDlg>();
     pages_[3] = std::make_unique<CSetting_AdvanceDlg>(*args_.paths, *args_.notifier);
     for (auto& page : pages_) {
-        if (page != nullptr) {
-            page->CreatePage(hwnd(), args_.installDir, *args_.language);
-        }
+        page->CreatePage(hwnd(), args_.installDir, *args_.language);
     }
     ShowView(state_.View());
     return true;
@@ -183,7 +186,7 @@ bool CSettingDlg::OnPaint(HDC dc) {
                    ToRect(popup::kCurrentFunction), font.get(), kCurrentColor,
                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     ui::DrawTextIn(surface.dc(), ui::Wide(s.str_disable), ToRect(popup::kDisableLabel), font.get(),
-                   kCurrentColor, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+                   kCurrentColor, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     BitBlt(dc, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
     return true;
 }
