@@ -14,6 +14,7 @@ std::unique_ptr<HidTransport> TransportOrDefault(std::unique_ptr<HidTransport> g
 AppState::AppState(AppOptions options)
     : clock(SystemClock()),
       notifier(language),
+      skinMenu(options.skinMenuFolder),
       profiles(options.folders, notifier, language),
       macros(options.folders.dataDir, notifier, language, clock),
       hooks(hookManager),

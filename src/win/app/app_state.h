@@ -24,6 +24,8 @@
 #include "win/pages/progress_dialog.h"
 #include "win/platform/host_system_win32.h"
 #include "win/platform/notifier_win32.h"
+#include "win/platform/path_chooser_win32.h"
+#include "win/skin/skin_menu_library.h"
 
 namespace kx90 {
 
@@ -31,8 +33,10 @@ struct AppOptions {
     DataFolders folders;
     // The device link's transport; null: chosen from KX90_VIRTUAL_MOUSE as the program does.
     std::unique_ptr<HidTransport> transport;
-    // Where HidBridge.dll is looked for; empty: the usual search (the program's folder first).
+    // Where HidBridge.dll and SkinMenu.dll are looked for; empty: the usual search (the program's
+    // folder first).
     std::wstring bridgeFolder;
+    std::wstring skinMenuFolder;
 };
 
 class AppState {
@@ -57,6 +61,8 @@ public:
     UiLanguage language;
     Win32Notifier notifier;
     Win32HostSystem host;
+    Win32PathChooser paths;
+    skin::SkinMenuLibrary skinMenu;
     ProfileState profiles;
     MacroLibrary macros;
     HookManager hookManager;

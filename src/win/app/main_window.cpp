@@ -64,6 +64,7 @@ bool CKX77DriverDlg::CreateDialogWindow(HWND owner) {
     }
     app_.notifier.SetOwner(hwnd());
     app_.host.SetSettingsWindow(hwnd());
+    app_.paths.SetOwner(hwnd());
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "core/layout/main_window_layout.h"
 #include "core/layout/palette.h"
 #include "win/app/main_window.h"
+#include "win/platform/keyboard_layout_win.h"
 #include "win/resources/resource_ids.h"
 #include "win/ui/messages.h"
 #include "win/ui/text.h"
@@ -216,6 +217,12 @@ void CKX77DriverDlg::CreatePages() {
     services.installDir = installDir_;
     services.language = &app_.language;
     services.profiles = &app_.profiles;
+    services.macros = &app_.macros;
+    services.notifier = &app_.notifier;
+    services.hooks = &app_.hookManager;
+    services.paths = &app_.paths;
+    services.keyboard = &SystemKeyboardLayout();
+    services.skinMenu = &app_.skinMenu;
     for (auto& page : pages_) {
         page->CreatePage(services);
     }

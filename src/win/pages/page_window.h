@@ -9,8 +9,14 @@
 #include <cstdint>
 #include <string>
 
+#include "core/buttons/hook_manager.h"
+#include "core/buttons/keyboard_layout.h"
 #include "core/i18n/ui_language.h"
+#include "core/macro/macro_library.h"
+#include "core/platform/notifier.h"
+#include "core/platform/path_chooser.h"
 #include "core/profile/profile_state.h"
+#include "win/skin/skin_menu_library.h"
 #include "win/ui/gdi.h"
 #include "win/ui/window.h"
 
@@ -22,6 +28,12 @@ struct PageServices {
     std::wstring installDir;
     const UiLanguage* language = nullptr;
     ProfileState* profiles = nullptr;
+    MacroLibrary* macros = nullptr;
+    Notifier* notifier = nullptr;
+    HookManager* hooks = nullptr;
+    PathChooser* paths = nullptr;
+    const KeyboardLayout* keyboard = nullptr;
+    const skin::SkinMenuLibrary* skinMenu = nullptr;
 };
 
 class PageWindow : public ui::Window {
