@@ -234,3 +234,15 @@ std::array<MarkerLook, kButtonCount> MarkerLooks(layout::Point cursor, bool main
 }
 
 }  // namespace kx90::pages
+
+namespace kx90::pages {
+
+std::u16string MissingInstallationFileText(std::u16string_view fileName, PairLanguage language) {
+    const std::u16string_view before = PickByLanguage<std::u16string_view>(
+        language, u"\u5B89\u88C5\u5DF2\u635F\u574F\uFF0C\u7F3A\u5C11 ", u"The installation is damaged: ");
+    const std::u16string_view after =
+        PickByLanguage<std::u16string_view>(language, u"\u3002", u" is missing.");
+    return std::u16string(before) + std::u16string(fileName) + std::u16string(after);
+}
+
+}  // namespace kx90::pages

@@ -212,3 +212,11 @@ layout::Rect MarkerBand(int k);
 std::array<MarkerLook, kButtonCount> MarkerLooks(layout::Point cursor, bool mainWindowForeground);
 
 }  // namespace kx90::pages
+
+namespace kx90::pages {
+
+// The notice a page shows once when a file of the installation it needs is missing or unusable
+// (SkinMenu.dll): the rest of the program keeps working.
+std::u16string MissingInstallationFileText(std::u16string_view fileName, PairLanguage language);
+
+}  // namespace kx90::pages

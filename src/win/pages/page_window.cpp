@@ -28,11 +28,18 @@ bool PageWindow::CreatePage(const PageServices& services) {
 }
 
 void PageWindow::Show(bool visible) {
-    if (visible && !pictureTried_) {
+    if (visible) {
+        LoadPicture();
+    }
+    ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+HBITMAP PageWindow::LoadPicture() {
+    if (!pictureTried_) {
         pictureTried_ = true;  // a missing picture is not looked for again on every show
         background_ = ui::LoadSkinBitmap(services_.installDir + L"\\skins\\" + Picture());
     }
-    ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
+    return background_.bitmap.get();
 }
 
 bool PageWindow::OnPaint(HDC dc) {

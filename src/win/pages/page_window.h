@@ -72,6 +72,9 @@ protected:
     virtual UINT PageId() const = 0;
 
     const PageServices& Services() const { return services_; }
+    // The page's picture, loaded now if it was not yet (a page whose controls are cut from it
+    // loads it when it creates them); null when it is missing.
+    HBITMAP LoadPicture();
     const LanguageStrings& Texts() const { return services_.language->Strings(); }
 
     bool OnPaint(HDC dc) override;

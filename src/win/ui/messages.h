@@ -61,6 +61,9 @@ inline constexpr UINT kStatusText = 0x805;
 // 0x806: restore the defaults (sent by the support page).
 inline constexpr UINT kRestoreDefaults = 0x806;
 
+// A page tells the user, once the loop runs, that a file of the installation is missing.
+inline constexpr UINT kInstallationNotice = WM_APP + 0x10;
+
 }  // namespace kx90::msg
 
 namespace kx90::cmd {
@@ -101,6 +104,11 @@ inline constexpr UINT_PTR kScrollRepeatDelay = 200;
 inline constexpr UINT_PTR kScrollRepeat = 100;
 // A skinned scroll frame copies its target's scroll state into its bars every 500 ms.
 inline constexpr UINT_PTR kScrollFrameSync = 100;
+
+// The buttons page: the markers follow the pointer over the function tabs (every 200 ms); the
+// typed line count is taken over (every 4000 ms).
+inline constexpr UINT_PTR kMarkerHighlight = 17;
+inline constexpr UINT_PTR kCommitLineCount = 152;
 
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;

@@ -53,7 +53,10 @@ public:
     HWND DefaultButton() const { return default_.hwnd(); }
     HWND OkButton() const { return ok_.hwnd(); }
     HWND CloseButton() const { return close_.hwnd(); }
-    AssignmentPageWindow* Page(int tab) const { return pages_[static_cast<size_t>(tab - 1)].get(); }
+    // The page of a tab (1..4); null for any other number (kNone: no page is shown).
+    AssignmentPageWindow* Page(int tab) const {
+        return tab >= 1 && tab <= 4 ? pages_[static_cast<size_t>(tab - 1)].get() : nullptr;
+    }
     const PopupView& View() const { return state_.View(); }
 
 protected:
