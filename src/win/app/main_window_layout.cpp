@@ -23,18 +23,6 @@ constexpr UINT kStatusFlags = 0xA114;  // vertical centre, word break, no clip, 
 constexpr COLORREF kPlainBackground = RGB(24, 26, 30);
 constexpr COLORREF kPlainEdgeColor = RGB(70, 74, 80);
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-HRGN QuadRegion(const layout::Quad& quad) {
-    POINT points[4];
-    for (int i = 0; i < 4; ++i) {
-        points[i] = POINT{quad.points[i].x, quad.points[i].y};
-    }
-    return CreatePolygonRgn(points, 4, WINDING);
-}
-
 // A window-sized picture to draw on: a copy of a page, or a plain fill.
 class Canvas {
 public:
@@ -173,8 +161,8 @@ void CKX77DriverDlg::CreateControls() {
                  {close_, mw::kCloseButton, cmd::kClose},
                  {language_, mw::kLanguageButton, cmd::kLanguageButton}};
     for (const auto& b : plain) {
-        b.button.SetFaceBitmaps(ToRect(b.rect), normal, over, down, normal);
-        b.button.CreateButton(hwnd(), ToRect(b.rect), b.id);
+        b.button.SetFaceBitmaps(ui::ToRect(b.rect), normal, over, down, normal);
+        b.button.CreateButton(hwnd(), ui::ToRect(b.rect), b.id);
     }
     // Captions only for the stand-in skin: the real pictures carry their own.
     const bool plainSkin = !HasSkin();
@@ -185,7 +173,7 @@ void CKX77DriverDlg::CreateControls() {
                       bool checkMode) {
         button.SetFacePages(normal, down, over, normal);
         button.SetCheckMode(checkMode);
-        ui::UniqueRegion region(QuadRegion(quad));
+        ui::UniqueRegion region(ui::QuadRegion(quad));
         button.CreateShaped(plainSkin && name != nullptr ? ui::Wide(*name) : L"", WS_CHILD | WS_VISIBLE,
                             region.get(), hwnd(), id);
     };
@@ -242,19 +230,14 @@ bool CKX77DriverDlg::OnPaint(HDC dc) {
                        DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
     ui::UniqueFont font = ui::CreateUiFont(14, 300);
-    ui::DrawTextIn(surface.dc(), status_, ToRect(mw::kStatusText), font.get(), kStatusColor, kStatusFlags);
+    ui::DrawTextIn(surface.dc(), status_, ui::ToRect(mw::kStatusText), font.get(), kStatusColor,
+                   kStatusFlags);
     BitBlt(dc, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
     return true;
 }
 
 bool CKX77DriverDlg::OnLButtonDown(UINT, POINT at) {
-    // Drag by the body. Only for a real press: a synthetic click must not start the system's
-    // move loop, which would wait for a button release that never comes.
-    if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) {
-        POINT screen = at;
-        ClientToScreen(hwnd(), &screen);
-        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, ui::LParamFromPoint(screen));
-    }
+    ui::DragByBackground(hwnd(), at);
     return true;
 }
 
@@ -293,7 +276,7 @@ void CKX77DriverDlg::SetStatusCode(int code) {
 }
 
 void CKX77DriverDlg::InvalidateStatus() {
-    const RECT r = ToRect(mw::kStatusText);
+    const RECT r = ui::ToRect(mw::kStatusText);
     InvalidateRect(hwnd(), &r, FALSE);
 }
 

@@ -28,21 +28,9 @@ constexpr UINT kTabFirstId = 250;     // 250..256
 constexpr UINT kMarkerPeriodMs = 200;
 constexpr UINT kCommitPeriodMs = 4000;
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 // The index of id in [first, first + count), or -1.
 int IndexOf(UINT id, UINT first, int count) {
     return id >= first && id < first + static_cast<UINT>(count) ? static_cast<int>(id - first) : -1;
-}
-
-HRGN QuadRegion(const layout::Quad& quad) {
-    POINT points[4];
-    for (int i = 0; i < 4; ++i) {
-        points[i] = POINT{quad.points[i].x, quad.points[i].y};
-    }
-    return CreatePolygonRgn(points, 4, WINDING);
 }
 
 }  // namespace
@@ -78,20 +66,20 @@ void CDlgMainSet::CreateControls() {
         b.SetCheckMode(check, false);
     };
     for (int j = 0; j < kLevelButtonCount; ++j) {
-        button(levels_[static_cast<size_t>(j)], ToRect(pp::kLevelButtons[j]), kLevelFirstId + j, true);
+        button(levels_[static_cast<size_t>(j)], ui::ToRect(pp::kLevelButtons[j]), kLevelFirstId + j, true);
     }
     for (int i = 0; i < kRateButtonCount; ++i) {
-        button(rates_[static_cast<size_t>(i)], ToRect(pp::kRateButtons[i]), kRateFirstId + i, true);
+        button(rates_[static_cast<size_t>(i)], ui::ToRect(pp::kRateButtons[i]), kRateFirstId + i, true);
     }
-    button(accuracy_, ToRect(pp::kImproveAccuracy), kAccuracyId, true);
-    button(linesOption_, ToRect(pp::kLinesOption.For(chinese)), kLinesOptionId, true);
-    button(screenOption_, ToRect(pp::kScreenOption.For(chinese)), kScreenOptionId, true);
-    button(linesUp_, ToRect(pp::kLinesUp.For(chinese)), kLinesUpId, false);
-    button(linesDown_, ToRect(pp::kLinesDown.For(chinese)), kLinesDownId, false);
+    button(accuracy_, ui::ToRect(pp::kImproveAccuracy), kAccuracyId, true);
+    button(linesOption_, ui::ToRect(pp::kLinesOption.For(chinese)), kLinesOptionId, true);
+    button(screenOption_, ui::ToRect(pp::kScreenOption.For(chinese)), kScreenOptionId, true);
+    button(linesUp_, ui::ToRect(pp::kLinesUp.For(chinese)), kLinesUpId, false);
+    button(linesDown_, ui::ToRect(pp::kLinesDown.For(chinese)), kLinesDownId, false);
     for (int k = 0; k < kButtonCount; ++k) {
         // A click on a marker only flips its look.
         skin::CGDIBitmapBtn& marker = markers_[static_cast<size_t>(k)];
-        button(marker, ToRect(pp::kButtonMarkers[k]), kMarkerFirstId + k, true);
+        button(marker, ui::ToRect(pp::kButtonMarkers[k]), kMarkerFirstId + k, true);
         marker.SetCheckMode(true, true);
     }
 
@@ -113,7 +101,7 @@ void CDlgMainSet::CreateControls() {
 
     const layout::Rect edit = pp::kLineCountEdit.For(chinese);
     lineEdit_.SetBackground(edit.left, edit.top, edit.Width(), edit.Height(), normal);
-    lineEdit_.CreateEdit(hwnd(), ToRect(edit), kLineCountEditId, ES_NUMBER | ES_CENTER);
+    lineEdit_.CreateEdit(hwnd(), ui::ToRect(edit), kLineCountEditId, ES_NUMBER | ES_CENTER);
     SendMessageW(lineEdit_.hwnd(), EM_SETLIMITTEXT, 2, 0);
 
     CreateTabs();
@@ -124,7 +112,7 @@ void CDlgMainSet::CreateTabs() {
     for (int k = 0; k < kButtonCount; ++k) {
         FunctionTabButton& tab = tabs_[static_cast<size_t>(k)];
         tab.SetCheckMode(true);
-        ui::UniqueRegion region(QuadRegion(pp::kFunctionTabs[k]));
+        ui::UniqueRegion region(ui::QuadRegion(pp::kFunctionTabs[k]));
         tab.CreateShaped(L"", WS_CHILD | WS_VISIBLE, region.get(), hwnd(),
                          kTabFirstId + static_cast<UINT>(k));
     }

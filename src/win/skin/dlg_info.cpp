@@ -16,10 +16,6 @@ namespace info = layout::info_dialog;
 // long message onto a second line that the dialog has no room for, and draw it, as nothing clips.
 constexpr UINT kLineFlags = DT_SINGLELINE | DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 // The full-screen work area (the screen less the task bar).
 SIZE WorkArea() {
     return SIZE{GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
@@ -53,14 +49,14 @@ bool CDlgInfo::OnCreate() {
     SetWindowPos(hwnd(), nullptr, (work.cx - size.cx) / 2, (work.cy - size.cy) / 2, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
-    MakeButton(close_, ToRect(info::kCloseButton), L"");
+    MakeButton(close_, ui::ToRect(info::kCloseButton), L"");
     const bool chinese = language == PairLanguage::kChinese;
     const std::wstring okText = chinese ? L"\u786E\u5B9A" : L"OK";
     if (twoButtons) {
-        MakeButton(ok_, ToRect(info::kOkOfTwo), okText);
-        MakeButton(cancel_, ToRect(info::kCancelOfTwo), chinese ? L"\u53D6\u6D88" : L"Cancel");
+        MakeButton(ok_, ui::ToRect(info::kOkOfTwo), okText);
+        MakeButton(cancel_, ui::ToRect(info::kCancelOfTwo), chinese ? L"\u53D6\u6D88" : L"Cancel");
     } else {
-        MakeButton(ok_, ToRect(info::kOkAlone), okText);
+        MakeButton(ok_, ui::ToRect(info::kOkAlone), okText);
     }
     if (countdown) {
         ok_.SetText(CountCaption(5, language));
@@ -85,9 +81,9 @@ void CDlgInfo::MakeButton(CGDIBitmapBtn& button, const RECT& rect, const std::ws
 bool CDlgInfo::OnPaint(HDC dc) {
     ui::DrawBitmap(dc, normal_.bitmap.get(), 0, 0);
     ui::UniqueFont font = ui::CreateUiFont(14, 300);
-    ui::DrawTextIn(dc, messageText, ToRect(info::kMessage), font.get(), kTextColor, kLineFlags);
-    ui::DrawTextIn(dc, language == PairLanguage::kChinese ? L"\u63D0\u793A" : L"Tips", ToRect(info::kTitle),
-                   font.get(), kTextColor, kLineFlags);
+    ui::DrawTextIn(dc, messageText, ui::ToRect(info::kMessage), font.get(), kTextColor, kLineFlags);
+    ui::DrawTextIn(dc, language == PairLanguage::kChinese ? L"\u63D0\u793A" : L"Tips",
+                   ui::ToRect(info::kTitle), font.get(), kTextColor, kLineFlags);
     return true;
 }
 

@@ -10,10 +10,6 @@ namespace {
 // The thumb keeps this many pixels of its tile at each end; the middle of the tile repeats.
 constexpr int kThumbCap = 3;
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 // Repeats the tile over the rectangle without scaling, clipped at its right and bottom.
 void TileRect(HDC dc, HDC skin, const RECT& where, const RECT& tile) {
     const int tw = ui::Width(tile), th = ui::Height(tile);
@@ -103,11 +99,11 @@ void CSkinScrollBar::DrawPart(HDC dc, HDC skin, const ScrollBarGeometry& geometr
     switch (part) {
         case kScrollLineUp:
         case kScrollLineDown:
-            CopyTile(dc, skin, where, ToRect(tile));
+            CopyTile(dc, skin, where, ui::ToRect(tile));
             break;
         case kScrollPageUp:
         case kScrollPageDown:
-            TileRect(dc, skin, where, ToRect(tile));
+            TileRect(dc, skin, where, ui::ToRect(tile));
             break;
         case kScrollThumb:
             DrawThumb(dc, skin, where, tile);

@@ -11,10 +11,6 @@ namespace {
 constexpr wchar_t kFrameProperty[] = L"KX90.SkinScrollFrame";
 constexpr UINT kSyncMs = 500;
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 RECT RectInParent(HWND window) {
     RECT rc{};
     GetWindowRect(window, &rc);
@@ -217,10 +213,10 @@ void CSkinScrollWnd::PlaceBars(bool hasVertical, bool hasHorizontal, bool leftSc
     const ScrollFrameLayout frame = LayOutScrollFrame(layout::Size{client.right, client.bottom}, tile_,
                                                       hasVertical, hasHorizontal, leftScrollBar);
     if (hasVertical) {
-        MoveIfNeeded(vertical_.hwnd(), ToRect(frame.vertical));
+        MoveIfNeeded(vertical_.hwnd(), ui::ToRect(frame.vertical));
     }
     if (hasHorizontal) {
-        MoveIfNeeded(horizontal_.hwnd(), ToRect(frame.horizontal));
+        MoveIfNeeded(horizontal_.hwnd(), ui::ToRect(frame.horizontal));
     }
     ShowWindow(vertical_.hwnd(), hasVertical ? SW_SHOWNA : SW_HIDE);
     ShowWindow(horizontal_.hwnd(), hasHorizontal ? SW_SHOWNA : SW_HIDE);
@@ -239,7 +235,7 @@ void CSkinScrollWnd::PlaceLimit(bool hasVertical, bool leftScrollBar) {
     const bool hasHorizontal = HasStyle(horizontal_.hwnd(), WS_VISIBLE);
     const ScrollFrameLayout frame = LayOutScrollFrame(layout::Size{client.right, client.bottom}, tile_,
                                                       hasVertical, hasHorizontal, leftScrollBar);
-    const RECT limit = ToRect(frame.limit);
+    const RECT limit = ui::ToRect(frame.limit);
     MoveIfNeeded(limit_.hwnd(), limit);
     // The target is a tile wider on its scroll bar's side and a tile higher with a horizontal bar:
     // that part of it is its (clipped) system bars.
@@ -333,7 +329,7 @@ bool CSkinScrollWnd::OnPaint(HDC dc) {
     const bool left = corner_ == 1;
     const layout::Rect tile = ScrollCornerTile(left, tile_);
     const int x = left ? 0 : client.right - tile_;
-    ui::DrawBitmapPart(dc, skin_.get(), x, client.bottom - tile_, ToRect(tile));
+    ui::DrawBitmapPart(dc, skin_.get(), x, client.bottom - tile_, ui::ToRect(tile));
     return true;
 }
 

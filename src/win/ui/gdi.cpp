@@ -87,4 +87,22 @@ void DrawTextIn(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORRE
     SetBkMode(dc, oldMode);
 }
 
+HRGN QuadRegion(const layout::Quad& quad) {
+    POINT points[4];
+    for (int i = 0; i < 4; ++i) {
+        points[i] = POINT{quad.points[i].x, quad.points[i].y};
+    }
+    return CreatePolygonRgn(points, 4, WINDING);
+}
+
+void DragByBackground(HWND window, POINT client) {
+    if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0) {
+        return;
+    }
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
+}
+
 }  // namespace kx90::ui

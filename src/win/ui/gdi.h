@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/layout/geometry.h"
 #include "win/ui/handles.h"
 
 namespace kx90::ui {
@@ -52,5 +53,17 @@ inline int Width(const RECT& r) {
 inline int Height(const RECT& r) {
     return r.bottom - r.top;
 }
+
+// A rectangle of the layout tables as a Win32 one.
+inline RECT ToRect(const layout::Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+// The window region of a shaped button: the polygon through the quad's four points.
+HRGN QuadRegion(const layout::Quad& quad);
+
+// Starts moving a borderless window as if its caption had been grabbed, after a press on its
+// background. Only for a real press: a synthetic one would start the system's move loop, which
+// then waits for a release that never comes.
+void DragByBackground(HWND window, POINT client);
 
 }  // namespace kx90::ui

@@ -18,10 +18,6 @@ constexpr COLORREF kLabelColor = 0x695F58;
 constexpr COLORREF kPathColor = 0xC8BDBD;
 constexpr COLORREF kBrowseColors[3] = {0x676153, 0xFFFFFF, 0xFFFFFF};
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 // The row an id belongs to when it lies in [first, first + 4), else -1.
 int RowOf(UINT id, UINT first) {
     return id >= first && id < first + kAdvancedActionRowCount ? static_cast<int>(id - first) : -1;
@@ -33,15 +29,15 @@ void CSetting_AdvanceDlg::CreateControls() {
         Row& row = rows_[static_cast<size_t>(r)];
         const advanced::ActionRow& place = advanced::kRows[r];
         const UINT offset = static_cast<UINT>(r);
-        MakeButton(row.choice, ToRect(place.choice), kChoiceFirstId + offset);
+        MakeButton(row.choice, ui::ToRect(place.choice), kChoiceFirstId + offset);
         row.choice.SetCheckMode(true, false);
         // The path display is a field, not a button: its normal picture in every look.
-        row.path.CreateButton(hwnd(), ToRect(place.path), kPathFirstId + offset);
-        row.path.SetFaceBitmaps(ToRect(place.path), NormalPicture(), NormalPicture(), NormalPicture(),
+        row.path.CreateButton(hwnd(), ui::ToRect(place.path), kPathFirstId + offset);
+        row.path.SetFaceBitmaps(ui::ToRect(place.path), NormalPicture(), NormalPicture(), NormalPicture(),
                                 NormalPicture());
         row.path.SetTextColors(kPathColor, kPathColor, kPathColor);
         row.path.SetHoverEnabled(false);
-        MakeButton(row.browse, ToRect(place.browse), kBrowseFirstId + offset);
+        MakeButton(row.browse, ui::ToRect(place.browse), kBrowseFirstId + offset);
         row.browse.SetTextColors(kBrowseColors[0], kBrowseColors[1], kBrowseColors[2]);
         row.browse.SetText(ui::Wide(Texts().str_browse));
         row.browse.SetTooltipText(ui::Wide(Texts().str_browse), true);
@@ -89,8 +85,8 @@ void CSetting_AdvanceDlg::PaintTexts(HDC dc) {
                                                              &s.str_advanced_file, &s.str_advanced_dir};
     const ui::UniqueFont font = AssignmentTextFont();
     for (int r = 0; r < kAdvancedActionRowCount; ++r) {
-        ui::DrawTextIn(dc, ui::Wide(*labels[r]), ToRect(advanced::kRows[r].label), font.get(), kLabelColor,
-                       DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        ui::DrawTextIn(dc, ui::Wide(*labels[r]), ui::ToRect(advanced::kRows[r].label), font.get(),
+                       kLabelColor, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     }
 }
 

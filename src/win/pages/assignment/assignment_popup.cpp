@@ -27,10 +27,6 @@ constexpr COLORREF kCurrentColor = 0xC8BDBD;
 constexpr COLORREF kTabColors[3] = {0x676153, 0xFFFFFF, 0xFFFFFF};
 constexpr COLORREF kMissingPictureColor = RGB(19, 21, 24);
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 CSettingDlg::CSettingDlg(AssignmentPopupArgs args) : args_(std::move(args)), state_(args_.buttonIndex) {}
@@ -77,18 +73,18 @@ void CSettingDlg::MakeButton(skin::CGDIBitmapBtn& button, const RECT& rect, UINT
 
 bool CSettingDlg::OnCreate() {
     const LanguageStrings& s = args_.language->Strings();
-    MakeButton(close_, ToRect(popup::kCloseButton), kCloseId, nullptr);
+    MakeButton(close_, ui::ToRect(popup::kCloseButton), kCloseId, nullptr);
     const std::u16string* tabCaptions[4] = {&s.str_key_com, &s.str_macro_set, &s.str_basic, &s.str_advance};
     for (size_t i = 0; i < tabs_.size(); ++i) {
-        MakeButton(tabs_[i], ToRect(popup::kTabs[i]), kTabFirstId + static_cast<UINT>(i), tabCaptions[i]);
+        MakeButton(tabs_[i], ui::ToRect(popup::kTabs[i]), kTabFirstId + static_cast<UINT>(i), tabCaptions[i]);
         tabs_[i].SetCheckMode(true, false);
         tabs_[i].SetTextColors(kTabColors[0], kTabColors[1], kTabColors[2]);
     }
-    MakeButton(disable_, ToRect(popup::kDisableBox), kDisableId, nullptr);
+    MakeButton(disable_, ui::ToRect(popup::kDisableBox), kDisableId, nullptr);
     disable_.SetCheckMode(true, false);
     disable_.SetTooltipText(ui::Wide(s.str_disable), true);
-    MakeButton(default_, ToRect(popup::kDefaultButton), kDefaultId, &s.str_default_setting);
-    MakeButton(ok_, ToRect(popup::kOkButton), kOkId, &s.str_ok);
+    MakeButton(default_, ui::ToRect(popup::kDefaultButton), kDefaultId, &s.str_default_setting);
+    MakeButton(ok_, ui::ToRect(popup::kOkButton), kOkId, &s.str_ok);
 
     // In tab order: key or combination, macro, basic, advanced.
     pages_[0] = std::make_unique<CSetting_SingleComboDlg>(*args_.keyboard);
@@ -180,25 +176,19 @@ bool CSettingDlg::OnPaint(HDC dc) {
     }
     const LanguageStrings& s = args_.language->Strings();
     const ui::UniqueFont font = AssignmentTextFont();
-    ui::DrawTextIn(surface.dc(), ui::Wide(s.str_panel), ToRect(popup::kTitle), font.get(), kTitleColor,
+    ui::DrawTextIn(surface.dc(), ui::Wide(s.str_panel), ui::ToRect(popup::kTitle), font.get(), kTitleColor,
                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ui::DrawTextIn(surface.dc(), ui::Wide(s.str_cur_function + args_.currentName),
-                   ToRect(popup::kCurrentFunction), font.get(), kCurrentColor,
+                   ui::ToRect(popup::kCurrentFunction), font.get(), kCurrentColor,
                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    ui::DrawTextIn(surface.dc(), ui::Wide(s.str_disable), ToRect(popup::kDisableLabel), font.get(),
+    ui::DrawTextIn(surface.dc(), ui::Wide(s.str_disable), ui::ToRect(popup::kDisableLabel), font.get(),
                    kCurrentColor, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     BitBlt(dc, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
     return true;
 }
 
 bool CSettingDlg::OnLButtonDown(UINT, POINT at) {
-    // Dragged by its background, as by a caption. Only for a real press: a synthetic one would
-    // start a move loop that waits for a release that never comes.
-    if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) {
-        POINT screen = at;
-        ClientToScreen(hwnd(), &screen);
-        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, ui::LParamFromPoint(screen));
-    }
+    ui::DragByBackground(hwnd(), at);
     return true;
 }
 

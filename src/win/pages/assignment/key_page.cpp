@@ -14,15 +14,12 @@ namespace {
 constexpr UINT kToggleFirstId = 1;
 constexpr COLORREF kKeyNameColor = 0xC39417;
 
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
 }  // namespace
 
 void CSetting_SingleComboDlg::CreateControls() {
     for (int i = 0; i < kModifierCount; ++i) {
         skin::CGDIBitmapBtn& toggle = toggles_[static_cast<size_t>(i)];
-        MakeButton(toggle, ToRect(key::kModifierToggles[i]), kToggleFirstId + static_cast<UINT>(i));
+        MakeButton(toggle, ui::ToRect(key::kModifierToggles[i]), kToggleFirstId + static_cast<UINT>(i));
         toggle.SetCheckMode(true, false);
     }
 }
@@ -52,7 +49,7 @@ LRESULT CSetting_SingleComboDlg::HandleMessage(UINT message, WPARAM wParam, LPAR
             ShowToggles();
             break;
         case KeyCaptureEffect::kKeyChanged: {
-            const RECT area = ToRect(key::kKeyNameArea);
+            const RECT area = ui::ToRect(key::kKeyNameArea);
             InvalidateRect(hwnd(), &area, FALSE);
             break;
         }
@@ -67,8 +64,9 @@ void CSetting_SingleComboDlg::PaintTexts(HDC dc) {
         return;
     }
     const ui::UniqueFont font = AssignmentTextFont();
-    ui::DrawTextIn(dc, ui::Wide(GetVirtualKeyName(state_.PageKey(), keyboard_)), ToRect(key::kKeyNameText),
-                   font.get(), kKeyNameColor, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    ui::DrawTextIn(dc, ui::Wide(GetVirtualKeyName(state_.PageKey(), keyboard_)),
+                   ui::ToRect(key::kKeyNameText), font.get(), kKeyNameColor,
+                   DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace kx90::pages

@@ -11,15 +11,11 @@ namespace kx90::pages {
 
 namespace choice = layout::macro_choice_page;
 
-namespace {
-RECT ToRect(const layout::Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-}  // namespace
-
 void CSetting_MacroDlg::CreateControls() {
-    MakeAssignmentList(groups_, hwnd(), ToRect(choice::kGroupList), kMacroGroupListId, kMacroListItemHeight);
-    MakeAssignmentList(macros_, hwnd(), ToRect(choice::kMacroList), kMacroChoiceListId, kMacroListItemHeight);
+    MakeAssignmentList(groups_, hwnd(), ui::ToRect(choice::kGroupList), kMacroGroupListId,
+                       kMacroListItemHeight);
+    MakeAssignmentList(macros_, hwnd(), ui::ToRect(choice::kMacroList), kMacroChoiceListId,
+                       kMacroListItemHeight);
     const std::vector<std::u16string_view> names = MacroGroupListNames(Language().Pairs());
     for (size_t i = 0; i < names.size(); ++i) {
         groups_.InsertItem(static_cast<int>(i), skin::kListItemPlain, ui::Wide(names[i]),
