@@ -399,5 +399,12 @@ TEST(PerformanceMarkers, ATabsBandLeavesSeventeenPixelsEachSideAndNeedsTheForegr
     }
 }
 
+TEST(MissingInstallationFile, NamesTheFileInTheInterfaceLanguage) {
+    EXPECT_EQ(MissingInstallationFileText(u"SkinMenu.dll", PairLanguage::kEnglish),
+              u"The installation is damaged: SkinMenu.dll is missing.");
+    EXPECT_EQ(MissingInstallationFileText(u"SkinMenu.dll", PairLanguage::kChinese),
+              u"\u5B89\u88C5\u5DF2\u635F\u574F\uFF0C\u7F3A\u5C11 SkinMenu.dll\u3002");
+}
+
 }  // namespace
 }  // namespace kx90::pages

@@ -79,6 +79,7 @@ struct MainWindowSetup {
     int32_t languageIndex = 2;  // the saved language (factory Language.cfg)
     bool mousePresent = true;
     bool installedLanguages = false;  // the build's full language files, when installed
+    bool skinMenuMissing = false;     // SkinMenu.dll looked for where there is none
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -102,6 +103,9 @@ protected:
         options.folders = DataFolders{Data(), Install()};
         options.transport = std::move(transport);
         options.bridgeFolder = (ExeFolder() / ".." / ".." / "components" / "hidbridge").wstring();
+        if (setup.skinMenuMissing) {
+            options.skinMenuFolder = (temp_.path() / "no-skin-menu").wstring();
+        }
         state_ = std::make_unique<AppState>(std::move(options));
         window_ = std::make_unique<CKX77DriverDlg>(*state_);
         if (!window_->Start()) {

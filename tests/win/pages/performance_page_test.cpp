@@ -10,6 +10,7 @@
 #include "support/real_input.h"
 #include "win/pages/assignment/assignment_popup.h"
 #include "win/pages/performance_page.h"
+#include "win/skin/dlg_info.h"
 
 namespace kx90::test {
 namespace {
@@ -118,6 +119,19 @@ TEST_F(PerformancePageTest, AFunctionTabAssignsAKeyCombinationThroughThePopup) {
     EXPECT_EQ(Record().buttons[3].functionCode, 5u);
     EXPECT_EQ(Record().buttons[3].keyCode, 0x00060100u);
     EXPECT_TRUE(Page().View().tabChanged[3]);
+}
+
+// Without SkinMenu.dll the page says once that the installation is damaged, and stays usable.
+TEST_F(PerformancePageTest, AMissingSkinMenuIsToldOnceAndThePageKeepsWorking) {
+    DialogAnswerer notice(skin::kInfoDialogTitle, L"OK", IDOK, seconds(15));
+    MainWindowSetup setup;
+    setup.skinMenuMissing = true;
+    ASSERT_TRUE(Launch(setup));
+    EXPECT_TRUE(notice.Answered());
+    ASSERT_NE(Window().PageOf<pages::CDlgMainSet>(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Page().hwnd()));
+    Click(Page().RateButton(0));
+    EXPECT_EQ(Record().reportRate, 8u);
 }
 
 }  // namespace
