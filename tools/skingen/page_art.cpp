@@ -249,8 +249,11 @@ void DrawPerformancePage(Canvas& c, Look look, Look tabLook, bool chinese) {
     for (int i = 0; i < 7; ++i) {
         Marker(c, perf::kButtonMarkers[i], look, markers[i]);
     }
-    for (const auto& tab : perf::kFunctionTabs) {
-        QuadFace(c, tab, tabLook, nullptr, 12);
+    // Each tab names its button, in the order of the button blocks.
+    const char* const english[7] = {"Left", "Middle", "Right", "Forward", "Back", "Wheel up", "Wheel down"};
+    const char* const chineseNames[7] = {"左键", "中键", "右键", "前进键", "后退键", "滚轮向上", "滚轮向下"};
+    for (int k = 0; k < 7; ++k) {
+        QuadFace(c, perf::kFunctionTabs[k], tabLook, chinese ? chineseNames[k] : english[k], 12);
     }
 }
 

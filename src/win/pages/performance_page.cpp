@@ -59,7 +59,9 @@ void CDlgMainSet::CreateControls() {
     HBITMAP normal = LoadPicture();
     down_ = ui::LoadSkinBitmap(skins + L"KX90_Main_Down.bmp");
     over_ = ui::LoadSkinBitmap(skins + L"KX90_Main_Over.bmp");
-    const bool chinese = Services().language->IsChinese();
+    // The controls sit where the installed page picture draws them, and the installation's
+    // pictures are in the installation's language, whatever language the user picks later.
+    const bool chinese = Services().language->InstallIsChinese();
     auto button = [&](skin::CGDIBitmapBtn& b, const RECT& rect, UINT id, bool check) {
         b.CreateButton(hwnd(), rect, id);
         b.SetFaceBitmaps(rect, normal, over_.bitmap.get(), down_.bitmap.get(), normal);
@@ -286,7 +288,8 @@ void CDlgMainSet::UpdateMarkers() {
 }
 
 bool CDlgMainSet::OnMouseMove(UINT, POINT at) {
-    const std::vector<int> codes = StatusCodesAt(layout::Point{at.x, at.y}, Services().language->IsChinese());
+    const std::vector<int> codes =
+        StatusCodesAt(layout::Point{at.x, at.y}, Services().language->InstallIsChinese());
     if (codes.empty()) {
         PostMessageW(Services().mainWindow, msg::kStatusText, 0, 0);
     }
