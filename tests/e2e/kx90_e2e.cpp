@@ -19,7 +19,9 @@
 
 #include "core/device/device_protocol.h"
 #include "core/device/profile_writer.h"
+#include "core/layout/assignment_popup_layout.h"
 #include "core/layout/main_window_layout.h"
+#include "core/layout/performance_page_layout.h"
 #include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
@@ -157,6 +159,116 @@ void CheckKeyMatrix(Report& report, const std::string& state, const fs::path& pr
                  "report rate was written", "report_rate " + LineOf(state, "report_rate"));
 }
 
+// A point of the buttons page in main-window pixels.
+POINT OnPage(const layout::Rect& r) {
+    return POINT{mw::kPageAt.x + (r.left + r.right) / 2, mw::kPageAt.y + (r.top + r.bottom) / 2};
+}
+
+// A click with the real pointer at a point in the window's pixels: the system picks the control
+// under it, however deep, as it does for a user.
+void RealClick(HWND window, POINT windowPoint) {
+    POINT screen = windowPoint;
+    ClientToScreen(window, &screen);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates are 0..65535 over the virtual screen; rounding up lands on the pixel.
+    input.mi.dx = static_cast<LONG>(((screen.x - left) * 65536LL + width - 1) / width);
+    input.mi.dy = static_cast<LONG>(((screen.y - top) * 65536LL + height - 1) / height);
+    for (DWORD flags : {DWORD{MOUSEEVENTF_MOVE}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof(INPUT));
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+}
+
+// A key pressed and released as the keyboard does: the program's low-level hook sees it.
+void PressKey(WORD virtualKey) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    std::this_thread::sleep_for(milliseconds(80));
+}
+
+// On the buttons page of profile 3: sensitivity levels 500, 1000 and 3000 (the factory seven are
+// 750 ... 4000), 500 Hz, four lines per notch, and Ctrl+C on button 3 through its function tab and the
+// assignment popup.
+void EditButtonsPage(Report& report, HWND main, DWORD processId) {
+    namespace pp = layout::performance_page;
+    auto level = [&](int j) {
+        RealClick(main, OnPage(pp::kLevelButtons[j]));
+        std::this_thread::sleep_for(milliseconds(60));
+    };
+    // 750 off, 500 on, then the rest of the factory levels off and 1000 and 3000 on, 4000 last.
+    for (int j : {1, 0, 3, 4, 5, 6, 9, 2, 7, 10}) {
+        level(j);
+    }
+    RealClick(main, OnPage(pp::kRateButtons[2]));
+    std::this_thread::sleep_for(milliseconds(60));
+    RealClick(main, OnPage(pp::kLinesUp.other));  // 3 lines per notch become 4 (an English installation)
+    std::this_thread::sleep_for(milliseconds(60));
+
+    RealClick(main, OnPage(pp::kFunctionTabs[3].Bounds()));
+    HWND popup = nullptr;
+    const bool opened = WaitUntil(
+        [&] { return (popup = test::FindTopLevelWindow(L"NorviKX90SettingDlg", processId)) != nullptr; },
+        milliseconds(10000), milliseconds(20));
+    report.Check(opened, "the function tab of button 3 opens the assignment popup");
+    if (!opened) {
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(300));
+    PressKey(VK_CONTROL);
+    PressKey('C');
+    const layout::Rect& ok = layout::assignment_popup::kOkButton;
+    RealClick(popup, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    report.Check(WaitUntil([&] { return !IsWindow(popup) || !IsWindowVisible(popup); }, milliseconds(8000)),
+                 "the popup closes with OK");
+}
+
+// After Apply: the mouse and the profile file hold the buttons page's choices, and the pointer
+// settings reached Windows.
+void CheckButtonsPage(Report& report, const std::string& state, const fs::path& profileFile) {
+    ProfileRecord record{};
+    if (ReadProfileFile(profileFile, record).status != FileStatus::kOk) {
+        report.Check(false, "profile 3 readable after the buttons page's write");
+        return;
+    }
+    const bool levels = record.dpiLevels[0] == 500 && record.dpiLevels[1] == 1000 &&
+                        record.dpiLevels[2] == 3000 && record.dpiLevels[3] == 0;
+    report.Check(levels, "Profile3.cfg holds the levels 500, 1000, 3000",
+                 std::to_string(record.dpiLevels[0]) + " " + std::to_string(record.dpiLevels[1]) + " " +
+                     std::to_string(record.dpiLevels[2]) + " " + std::to_string(record.dpiLevels[3]));
+    const DpiTable table =
+        BuildDpiTable(std::span<const uint32_t, kDpiLevelCount>(record.dpiLevels, kDpiLevelCount));
+    std::string expected;
+    for (size_t i = 0; i < table.bytes.size(); ++i) {
+        char part[4];
+        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", table.bytes[i]);
+        expected += part;
+    }
+    report.Check(LineOf(state, "dpi_table") == expected, "the mouse holds that sensitivity table",
+                 LineOf(state, "dpi_table") + " != " + expected);
+    report.Check(record.reportRate == 2 && LineOf(state, "report_rate") == "2",
+                 "500 Hz: report-rate code 2 in the file and the mouse",
+                 "report_rate " + LineOf(state, "report_rate"));
+    report.Check(record.buttons[3].functionCode == 5 && record.buttons[3].keyCode == 0x00060100,
+                 "button 3 is Ctrl + C in the file", Hex32(record.buttons[3].keyCode));
+    const auto matrix = KeyMatrixOf(state);
+    const int entry = kButtonOrder[3].keyMatrixEntry;
+    report.Check(matrix && (*matrix)[static_cast<size_t>(entry)] == BasicKeyMatrixEntry(record.buttons[3], 3),
+                 "the mouse's key matrix entry of button 3 is the combination",
+                 matrix ? Hex32((*matrix)[static_cast<size_t>(entry)]) : "no key matrix");
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    report.Check(record.scrollLines == 4 && static_cast<int>(lines) == record.scrollLines,
+                 "four lines per notch in the file and in Windows",
+                 std::to_string(lines) + " != " + std::to_string(record.scrollLines));
+}
+
 // The five tabs in turn: each shows its own page; the profile buttons and Apply follow the page.
 // Returns the pages in tab order (null where none showed).
 std::array<HWND, 5> VisitTabs(Report& report, HWND main, const fs::path& screenshots) {
@@ -202,8 +314,8 @@ void NoteMemory(Report& report, const ChildProgram& program, const std::string& 
 
 HWND WaitForMainWindow(const ChildProgram& program, milliseconds timeout) {
     HWND main = nullptr;
-    WaitUntil([&] { return (main = test::FindTopLevelWindow(kMainWindowTitle, program.id())) != nullptr; }, timeout,
-              milliseconds(2));
+    WaitUntil([&] { return (main = test::FindTopLevelWindow(kMainWindowTitle, program.id())) != nullptr; },
+              timeout, milliseconds(2));
     return main;
 }
 
@@ -249,6 +361,8 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     std::this_thread::sleep_for(milliseconds(700));
     report.Check(ReadText(state).value_or("") == stateBefore,
                  "selecting profile 3 sends nothing to the mouse");
+    EditButtonsPage(report, main, first.id());
+    report.Check(ReadText(state).value_or("") == stateBefore, "the page's edits send nothing before Apply");
 
     const auto applied = fs::file_time_type::clock::now();
     const fs::path profile3 = ProfileFilePath(dataDir, 3);
@@ -276,6 +390,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(LineOf(written, "mode") == "normal" && LineOf(written, "firmware") == "15",
                  "the virtual mouse in normal mode received the write");
     CheckKeyMatrix(report, written, profile3);
+    CheckButtonsPage(report, written, profile3);
     NoteMemory(report, first, "after the pages and a write");
     report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
 
