@@ -1,7 +1,9 @@
 // kx90_e2e: drives the installed KX90Driver.exe from outside under Wine.
 //   kx90_e2e run INSTALL_DIR WORK_DIR
-//       The end-to-end test: pages, profile 3 applied to the virtual mouse, the files it leaves,
-//       a second copy, the tray menu's Exit; the boot-loader hand-off; start-up without a mouse.
+//       The end-to-end test, with the real pointer and keyboard: pages, profile 3 applied to the
+//       virtual mouse, the files it leaves, the language popup once the updater's notice has
+//       gone, a second copy, the tray menu's Exit; the boot-loader hand-off; start-up without a
+//       mouse.
 //       Prints one line per check and the start-up and memory figures; exit code 0 when all pass.
 //   kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE
 //       Screenshots of the main window and its five pages (run.sh without a display), then Exit.
@@ -9,6 +11,7 @@
 // psapi.h needs the types of windows.h.
 #include <psapi.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +29,7 @@
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
 #include "core/profile/profile_record.h"
+#include "core/skin/menu_layout.h"
 #include "program_driver.h"
 
 namespace kx90::e2e {
@@ -274,7 +278,7 @@ void CheckButtonsPage(Report& report, const std::string& state, const fs::path& 
 std::array<HWND, 5> VisitTabs(Report& report, HWND main, const fs::path& screenshots) {
     std::array<HWND, 5> pages{};
     for (int k = 0; k < 5; ++k) {
-        const bool clicked = ClickAt(main, QuadCentre(mw::kTabs[k]));
+        const bool clicked = PointerClickAt(main, QuadCentre(mw::kTabs[k]));
         const bool editable = k < 2;
         HWND apply = ChildAt(main, QuadCentre(mw::kApply));
         HWND profile = ChildAt(main, QuadCentre(mw::kProfiles[0]));
@@ -300,6 +304,62 @@ std::array<HWND, 5> VisitTabs(Report& report, HWND main, const fs::path& screens
         }
     }
     return pages;
+}
+
+std::optional<int32_t> SavedLanguage(const fs::path& dataDir) {
+    std::ifstream in(LanguageFilePath(dataDir), std::ios::binary);
+    int32_t index = 0;
+    if (!in.read(reinterpret_cast<char*>(&index), sizeof index)) {
+        return std::nullopt;
+    }
+    return index;
+}
+
+// The state a user meets after start-up: the updater's notice has taken the activation and closed
+// itself, and Wine has handed the activation to a window of another program. The language popup
+// must work by pointer all the same: Korean chosen, the popup closed, Language.cfg holding 4.
+void ChooseKoreanByPointer(Report& report, const ChildProgram& program, HWND main, const fs::path& dataDir,
+                           Clock::time_point started) {
+    // The notice comes three seconds after the window and closes itself five seconds later.
+    constexpr wchar_t kNoticeTitle[] = L"Norvi Update";
+    const bool noticeSeen = WaitUntil(
+        [&] { return test::FindTopLevelWindow(kNoticeTitle, 0) != nullptr; },
+        std::max(milliseconds(0), milliseconds(12000) - milliseconds(MsSince(started))), milliseconds(20));
+    const bool noticeGone =
+        WaitUntil([&] { return test::FindTopLevelWindow(kNoticeTitle, 0) == nullptr; }, milliseconds(10000));
+    report.Note(std::string("updater notice ") + (noticeSeen ? "came and " : "not seen; ") +
+                (noticeGone ? "is gone" : "still shown") + "; foreground now " +
+                (GetForegroundWindow() == main ? "the main window" : "another window"));
+
+    const layout::Rect& button = mw::kLanguageButton;
+    const bool opened =
+        PointerClickAt(main, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+    HWND popup = nullptr;
+    const bool shown =
+        opened &&
+        WaitUntil([&] { return (popup = FindPopupOf(program.id(), main)) != nullptr; }, milliseconds(3000));
+    report.Check(shown, "the language button opens the language popup");
+    if (!shown) {
+        return;
+    }
+    const bool rows[12] = {};
+    const layout::Rect korean = skin::LayOutMenu(rows).items[3];  // rows in language-index order
+    RECT rc;
+    GetWindowRect(popup, &rc);
+    const POINT target{rc.left + (korean.left + korean.right) / 2, rc.top + (korean.top + korean.bottom) / 2};
+    for (int dy : {60, 30, 10}) {  // on the way up from the button, as a hand moves
+        test::InjectPointer(POINT{target.x, target.y + dy});
+        std::this_thread::sleep_for(milliseconds(30));
+    }
+    test::InjectClick(target);
+    const bool closed =
+        WaitUntil([&] { return !IsWindow(popup) || !IsWindowVisible(popup); }, milliseconds(5000));
+    const bool saved =
+        WaitUntil([&] { return SavedLanguage(dataDir) == 4; }, milliseconds(3000), milliseconds(50));
+    const auto index = SavedLanguage(dataDir);
+    report.Check(closed && saved, "Korean chosen in the popup by pointer closes it and is saved",
+                 std::string(closed ? "closed" : "still open") + ", Language.cfg " +
+                     (index ? std::to_string(*index) : std::string("unreadable")));
 }
 
 void NoteMemory(Report& report, const ChildProgram& program, const std::string& when) {
@@ -350,14 +410,14 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(!fs::exists(state), "nothing sent to the mouse at start-up");
 
     const std::array<HWND, 5> pages = VisitTabs(report, main, {});
-    ClickAt(main, QuadCentre(mw::kTabs[0]));
+    PointerClickAt(main, QuadCentre(mw::kTabs[0]));
     report.Check(
         WaitUntil([&] { return pages[0] != nullptr && VisiblePage(main) == pages[0]; }, milliseconds(3000)),
         "tab 1 shows the first page again");
 
     // Selecting a profile changes nothing in the mouse until Apply.
     const std::string stateBefore = ReadText(state).value_or("");
-    report.Check(ClickAt(main, QuadCentre(mw::kProfiles[2])), "profile 3 button pressed");
+    report.Check(PointerClickAt(main, QuadCentre(mw::kProfiles[2])), "profile 3 button pressed");
     std::this_thread::sleep_for(milliseconds(700));
     report.Check(ReadText(state).value_or("") == stateBefore,
                  "selecting profile 3 sends nothing to the mouse");
@@ -367,7 +427,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     const auto applied = fs::file_time_type::clock::now();
     const fs::path profile3 = ProfileFilePath(dataDir, 3);
     const auto applyStart = Clock::now();
-    report.Check(ClickAt(main, QuadCentre(mw::kApply)), "Apply pressed");
+    report.Check(PointerClickAt(main, QuadCentre(mw::kApply)), "Apply pressed");
     HWND progress = nullptr;
     const bool progressShown = WaitUntil(
         [&] { return (progress = test::FindTopLevelWindow(kProgressWindowTitle, first.id())) != nullptr; },
@@ -393,6 +453,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     CheckButtonsPage(report, written, profile3);
     NoteMemory(report, first, "after the pages and a write");
     report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
+    ChooseKoreanByPointer(report, first, main, dataDir, start);
 
     // A second copy finds the first and ends; the first stays.
     ChildProgram second;
@@ -404,7 +465,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
 
     // The close button only hides the window; another start brings it back.
     const layout::Rect& close = mw::kCloseButton;
-    ClickAt(main, POINT{(close.left + close.right) / 2, (close.top + close.bottom) / 2});
+    PointerClickAt(main, POINT{(close.left + close.right) / 2, (close.top + close.bottom) / 2});
     report.Check(WaitUntil([&] { return !IsWindowVisible(main); }, milliseconds(5000)) && first.Running(),
                  "the close button hides the window to the tray");
     ChildProgram third;
@@ -418,7 +479,8 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     std::wstring how;
     const bool exited = ExitThroughTray(main, first, milliseconds(20000), how);
     report.Check(exited, "program ends through the tray menu's Exit", Narrow(how));
-    report.Check(how.rfind(L"tray menu", 0) == 0, "Exit chosen in the tray menu itself", Narrow(how));
+    report.Check(how.rfind(L"tray menu, Exit chosen with the keyboard", 0) == 0,
+                 "Exit chosen in the tray menu itself with real keys", Narrow(how));
 }
 
 // A start with everything warm (Wine, the file cache, the data folder seeded): the time to the main
@@ -553,7 +615,7 @@ int Capture(const fs::path& installDir, const fs::path& out, const fs::path& sta
     std::this_thread::sleep_for(milliseconds(800));
     report.Check(CaptureWindow(main, out / "main_window.png"), "main_window.png");
     VisitTabs(report, main, out);
-    ClickAt(main, QuadCentre(mw::kTabs[0]));
+    PointerClickAt(main, QuadCentre(mw::kTabs[0]));
     std::wstring how;
     report.Check(ExitThroughTray(main, driver, milliseconds(20000), how),
                  "program ends through the tray menu", Narrow(how));

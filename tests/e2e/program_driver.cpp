@@ -1,4 +1,5 @@
-// Starting the program, finding and pressing its windows, and leaving through the tray menu.
+// Starting the program, finding its windows and pressing them with the real pointer, and leaving
+// through the tray menu.
 #include "program_driver.h"
 
 #include <algorithm>
@@ -62,6 +63,24 @@ BOOL CALLBACK VisitPage(HWND child, LPARAM param) {
     if (rc.left - mainRect.left == 15 && rc.top - mainRect.top == 128 && rc.right - rc.left == 925 &&
         rc.bottom - rc.top == 452) {
         search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct PopupSearch {
+    DWORD process;
+    HWND main;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitPopup(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<PopupSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && window != search->main && IsWindowVisible(window) &&
+        (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
@@ -170,20 +189,25 @@ HWND ChildAt(HWND main, POINT windowPoint) {
     return child == main ? nullptr : child;
 }
 
-bool ClickAt(HWND main, POINT windowPoint) {
+bool PointerClickAt(HWND main, POINT windowPoint) {
     HWND child = ChildAt(main, windowPoint);
     if (child == nullptr) {
         return false;
     }
     RECT rc;
     GetWindowRect(main, &rc);
-    POINT at{rc.left + windowPoint.x, rc.top + windowPoint.y};
-    ScreenToClient(child, &at);
-    const LPARAM where = MAKELPARAM(static_cast<short>(at.x), static_cast<short>(at.y));
-    PostMessageW(child, WM_MOUSEMOVE, 0, where);
-    PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, where);
-    PostMessageW(child, WM_LBUTTONUP, 0, where);
-    return true;
+    const POINT screen{rc.left + windowPoint.x, rc.top + windowPoint.y};
+    // The updater's notice may lie over the main window; raising works across processes.
+    if (!test::EnsureOnTopAt(child, screen)) {
+        return false;
+    }
+    return test::InjectClick(screen);
+}
+
+HWND FindPopupOf(DWORD process, HWND main) {
+    PopupSearch search{process, main};
+    EnumWindows(VisitPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND VisiblePage(HWND main) {
@@ -208,10 +232,17 @@ bool ExitThroughTray(HWND main, const ChildProgram& program, milliseconds timeou
     if (WaitUntil([&] { return (menu = FindMenuOf(program.id())) != nullptr; }, milliseconds(5000))) {
         // Let the menu's own loop start before the keys arrive: Down twice reaches "Exit".
         std::this_thread::sleep_for(milliseconds(150));
-        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-        how = L"tray menu, Exit chosen in the menu";
+        for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+            test::InjectKey(key);
+            std::this_thread::sleep_for(milliseconds(40));
+        }
+        how = L"tray menu, Exit chosen with the keyboard";
+        if (!program.WaitForExit(milliseconds(3000)) && IsWindow(menu) && IsWindowVisible(menu)) {
+            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+            how = L"tray menu, Exit chosen by keys posted to the menu (real keys did not reach it)";
+        }
     } else {
         PostMessageW(main, WM_COMMAND, cmd::kTrayExit, 0);
         how = L"no tray menu appeared; WM_COMMAND 0x6001 posted";

@@ -58,16 +58,21 @@ private:
 bool WaitUntil(const std::function<bool()>& predicate, milliseconds timeout,
                milliseconds step = milliseconds(5));
 
-
 // The centre of a shaped button's outline, in window pixels.
 POINT QuadCentre(const layout::Quad& quad);
 
 // The child of the main window under a point given in window pixels (disabled ones included).
 HWND ChildAt(HWND main, POINT windowPoint);
 
-// Presses and releases the left button at a point in window pixels: WM_LBUTTONDOWN and
-// WM_LBUTTONUP posted to the child under it, in that child's client coordinates.
-bool ClickAt(HWND main, POINT windowPoint);
+// Clicks a point in window pixels with the real pointer (SendInput, as the GUI tests do): the
+// system routes the press across the process boundary, with hit testing, capture and activation.
+// When another window covers the point, the main window is raised first. False when no child of
+// the main window is under the point.
+bool PointerClickAt(HWND main, POINT windowPoint);
+
+// A visible layered popup of that process other than the main window (the language popup), or
+// null.
+HWND FindPopupOf(DWORD process, HWND main);
 
 // The visible page (a child of the page's size at the page's place), or null.
 HWND VisiblePage(HWND main);
@@ -76,8 +81,9 @@ HWND VisiblePage(HWND main);
 bool CaptureWindow(HWND window, const std::filesystem::path& path);
 
 // Ends the program as a user does: the tray icon's right-click menu, then "Exit" (the second row,
-// chosen by keyboard in the menu's own loop). When no menu appears, falls back to posting the
-// menu's command; how tells which way it went.
+// chosen with real key presses, which reach the menu's own loop as the foreground's input). When
+// the keys do not end it, they are posted to the menu window; when no menu appears, the menu's
+// command is posted. how tells which way it went.
 bool ExitThroughTray(HWND main, const ChildProgram& program, milliseconds timeout, std::wstring& how);
 
 // The text of a file, or nullopt.

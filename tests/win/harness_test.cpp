@@ -1,4 +1,5 @@
-// The GUI test harness itself: a real window is clicked, a modal message box answered, and the
+// The GUI test harness itself: a real window is clicked with real pointer input (raised first
+// when covered), the pointer lands where it is sent, a modal message box is answered, and the
 // window captured to a PNG.
 #include <gtest/gtest.h>
 
@@ -48,18 +49,20 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class HarnessTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ParkPointer();
         WNDCLASSW wc{};
         wc.lpfnWndProc = ProbeProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"KX90HarnessProbe";
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         RegisterClassW(&wc);
-        probe_.window = CreateWindowExW(0, wc.lpszClassName, L"Harness probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                        40, 40, 320, 200, nullptr, nullptr, wc.hInstance, &probe_);
+        probe_.window =
+            CreateWindowExW(0, wc.lpszClassName, L"Harness probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                            320, 200, nullptr, nullptr, wc.hInstance, &probe_);
         ASSERT_NE(probe_.window, nullptr);
-        probe_.button = CreateWindowExW(0, L"BUTTON", L"Press me", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20,
-                                        120, 32, probe_.window, reinterpret_cast<HMENU>(kButtonId),
-                                        wc.hInstance, nullptr);
+        probe_.button =
+            CreateWindowExW(0, L"BUTTON", L"Press me", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 120, 32,
+                            probe_.window, reinterpret_cast<HMENU>(kButtonId), wc.hInstance, nullptr);
         ASSERT_NE(probe_.button, nullptr);
         PumpFor(std::chrono::milliseconds(100));
     }
@@ -69,14 +72,42 @@ protected:
 };
 
 TEST_F(HarnessTest, ClickingAChildControlReachesItsParent) {
-    ClickControl(probe_.button);
+    EXPECT_TRUE(RealClickControl(probe_.button));
     EXPECT_TRUE(PumpUntil([&] { return probe_.clicks == 1; }, std::chrono::seconds(2)));
 
     // A press that is released outside the button is no click.
-    SendMessageW(probe_.button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(probe_.button, WM_LBUTTONUP, 0, MAKELPARAM(500, 500));
+    RealPressAt(ScreenPointOf(probe_.button, POINT{5, 5}));
+    RealReleaseAt(ScreenPointOf(probe_.window, POINT{250, 120}));
     PumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(probe_.clicks, 1);
+}
+
+TEST_F(HarnessTest, TheRealPointerLandsOnTheExactPixel) {
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const POINT points[] = {{0, 0}, {1, 1}, {width - 1, height - 1}, {641, 479}, {127, 1001}, {1003, 17}};
+    for (const POINT& p : points) {
+        RealMoveTo(p);
+        POINT at{};
+        GetCursorPos(&at);
+        EXPECT_EQ(at.x, p.x) << p.x << "," << p.y;
+        EXPECT_EQ(at.y, p.y) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(HarnessTest, AClickOnACoveredWindowRaisesItFirst) {
+    RECT rc;
+    GetWindowRect(probe_.button, &rc);
+    HWND cover = CreateWindowExW(0, L"KX90HarnessProbe", L"cover", WS_POPUP | WS_VISIBLE, rc.left - 5,
+                                 rc.top - 5, 200, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(cover, nullptr);
+    PumpFor(std::chrono::milliseconds(50));
+    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ASSERT_EQ(WindowFromPoint(centre), cover);
+    EXPECT_TRUE(RealClickControl(probe_.button));
+    EXPECT_TRUE(PumpUntil([&] { return probe_.clicks == 1; }, std::chrono::seconds(2)));
+    EXPECT_NE(WindowFromPoint(centre), cover);
+    DestroyWindow(cover);
 }
 
 TEST_F(HarnessTest, ModalMessageBoxIsAnsweredByItsButtonText) {

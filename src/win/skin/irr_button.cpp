@@ -2,6 +2,7 @@
 #include "win/skin/irr_button.h"
 
 #include "core/skin/button_math.h"
+#include "win/skin/pointer_capture.h"
 #include "win/ui/gdi.h"
 
 namespace kx90::skin {
@@ -97,10 +98,27 @@ LRESULT CIrrButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ScreenToClient(hwnd(), &at);
         return HitTest(at) ? HTCLIENT : HTTRANSPARENT;
     }
+    const bool hidden = (message == WM_SHOWWINDOW && wParam == FALSE) ||
+                        (message == WM_WINDOWPOSCHANGED &&
+                         (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) != 0);
+    if ((message == WM_ENABLE && wParam == FALSE) || hidden) {
+        LetGo();
+    }
     if (message == WM_ENABLE) {
         Invalidate();
     }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+void CIrrButton::LetGo() {
+    if (GetCapture() == hwnd()) {
+        ReleaseCapture();
+    }
+    if (hover_ || pressed_) {
+        hover_ = false;
+        pressed_ = false;
+        Invalidate();
+    }
 }
 
 bool CIrrButton::OnPaint(HDC dc) {
@@ -124,7 +142,8 @@ bool CIrrButton::OnPaint(HDC dc) {
 }
 
 void CIrrButton::TrackHover(POINT at) {
-    const bool inside = HitTest(at);
+    // On the shape and not covered by another window (a popup above the tabs).
+    const bool inside = HitTest(at) && PointerOverControl(hwnd(), at);
     if (inside) {
         if (GetCapture() != hwnd()) {
             SetCapture(hwnd());
@@ -144,10 +163,15 @@ bool CIrrButton::OnMouseMove(UINT, POINT at) {
     return true;
 }
 
-bool CIrrButton::OnLButtonDown(UINT, POINT at) {
-    if (!HitTest(at)) {
+bool CIrrButton::OnLButtonDown(UINT keys, POINT at) {
+    if (!HitTest(at) || !PointerOverControl(hwnd(), at)) {
+        // Only the capture for the hover brought it here: the press belongs elsewhere.
+        if (GetCapture() == hwnd()) {
+            PassPressOn(hwnd(), keys, at);
+        }
         return true;
     }
+    ActivateForPress(hwnd());
     pressed_ = true;
     Invalidate();
     // Parents act on the press itself, not on a click.
@@ -155,11 +179,13 @@ bool CIrrButton::OnLButtonDown(UINT, POINT at) {
     return true;
 }
 
-bool CIrrButton::OnLButtonDblClk(UINT, POINT at) {
+bool CIrrButton::OnLButtonDblClk(UINT keys, POINT at) {
     // The second press of a double click is a plain press: shown, never reported.
-    if (HitTest(at)) {
+    if (HitTest(at) && PointerOverControl(hwnd(), at)) {
         pressed_ = true;
         Invalidate();
+    } else if (GetCapture() == hwnd()) {
+        PassPressOn(hwnd(), keys, at);
     }
     return true;
 }

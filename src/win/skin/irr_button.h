@@ -51,7 +51,10 @@ protected:
 
 private:
     enum Face { kNormal, kChecked, kHover, kDisabled, kFaceCount };
+    // Hover by capture: held while the pointer is on the shape, let go as soon as it is not.
     void TrackHover(POINT at);
+    // Drops the hover, the press and the capture (disabled, hidden).
+    void LetGo();
 
     ui::UniqueBitmap owned_[kFaceCount];
     HBITMAP pages_[kFaceCount] = {};

@@ -1,5 +1,7 @@
 // What the program's rectangular skinned buttons share: hover tracking by capture, press and
-// click, the tooltip, and the posted mouse moves.
+// click, the tooltip, and the posted mouse moves. The capture is held for the hover look only
+// while the pointer is on the button and its window is active; pressed, it is held until the
+// release.
 #pragma once
 
 #include <string>
@@ -35,7 +37,11 @@ protected:
     virtual void OnReleased() {}
 
 private:
-    bool PointerOverSelf(POINT client) const;
+    // After a click: keeps the capture and the hover look only while the pointer is still on the
+    // button and its window is the active one (the click may have opened a window over it).
+    void RecheckHover();
+    // Drops every state and the capture (disabled, hidden).
+    void LetGo();
 
     ui::Tooltip tooltip_;
     bool hover_ = false;

@@ -77,6 +77,12 @@ bool CWndPopup::OnCreate() {
     SetWindowPos(hwnd(), HWND_TOPMOST, x_, y_, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
     SetActiveWindow(hwnd());
+    // The popup takes the pointer with the activation: a control that held the capture for its
+    // hover (the button that opened the popup) would otherwise get every move and press meant
+    // for the rows.
+    if (GetCapture() != nullptr) {
+        ReleaseCapture();
+    }
     return true;
 }
 

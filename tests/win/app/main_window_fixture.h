@@ -130,7 +130,7 @@ protected:
     }
 
     // Clicks the middle of one of the main window's controls.
-    void Click(HWND control) { ClickControl(control); }
+    void Click(HWND control) { EXPECT_TRUE(RealClickControl(control)) << "the control is under the pointer"; }
 
     CKX77DriverDlg& Window() { return *window_; }
     AppState& State() { return *state_; }

@@ -81,11 +81,11 @@ TEST_F(MainWindowTest, HoverOverApplyShowsItsHelpAndLeavingClearsIt) {
     RECT apply;
     GetWindowRect(Window().ApplyButton(), &apply);
     // Through the system's routing: the button itself sees the pointer and tells the window.
-    MoveMouseTo(POINT{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2});
+    RealMoveTo(POINT{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2});
     EXPECT_TRUE(PumpUntil([this] { return Window().StatusLine() == L"OK"; }, std::chrono::seconds(3)))
         << ui::Utf16(Window().StatusLine()).size();
     // An empty strip of the window, below the title.
-    MoveMouseTo(ScreenPointOf(Window().hwnd(), POINT{500, 50}));
+    RealMoveTo(ScreenPointOf(Window().hwnd(), POINT{500, 50}));
     EXPECT_TRUE(PumpUntil([this] { return Window().StatusLine().empty(); }, std::chrono::seconds(3)));
 }
 

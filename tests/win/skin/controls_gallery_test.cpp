@@ -176,7 +176,7 @@ TEST(ControlsGallery, ScreenshotOfEveryControlFamily) {
     };
 
     // One control holds the pointer at a time (hover works by capture): the second button.
-    MoveMouseTo(ScreenPointOf(buttons[1].hwnd(), POINT{30, 16}));
+    RealMoveTo(ScreenPointOf(buttons[1].hwnd(), POINT{30, 16}));
     PumpFor(std::chrono::milliseconds(100));
     RECT rc;
     GetWindowRect(host.hwnd(), &rc);

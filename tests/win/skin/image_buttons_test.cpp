@@ -2,6 +2,8 @@
 // over between neighbours, press/release reports, shaped hit testing and swatch frames.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/skin_fixture.h"
 #include "win/skin/color_btn.h"
 #include "win/skin/gdi_bitmap_btn.h"
@@ -57,21 +59,21 @@ TEST_F(ImageButtonsTest, FaceAndCaptionColourFollowTheState) {
     EXPECT_EQ(FaceOf(first_), kNormalFace);
     EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kNormalText);
 
-    MoveMouseTo(On(first_));
+    RealMoveTo(On(first_));
     EXPECT_TRUE(first_.IsHover());
     EXPECT_EQ(FaceOf(first_), kHoverFace);
     EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kHoverText);
 
-    PressAt(On(first_));
+    RealPressAt(On(first_));
     EXPECT_EQ(FaceOf(first_), kPressedFace);
     EXPECT_EQ(first_.CurrentLook().textColor, CGDIBitmapBtn::kPressedText);
-    ReleaseAt(On(first_));
+    RealReleaseAt(On(first_));
     const auto clicks = host_.Of(WM_COMMAND);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(HIWORD(clicks[0].wParam), BN_CLICKED);
     EXPECT_EQ(clicks[0].lParam, reinterpret_cast<LPARAM>(first_.hwnd()));
 
-    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    RealMoveTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
     EnableWindow(second_.hwnd(), FALSE);
     PumpFor(std::chrono::milliseconds(20));
     EXPECT_EQ(FaceOf(second_), kDisabledFace);
@@ -79,38 +81,38 @@ TEST_F(ImageButtonsTest, FaceAndCaptionColourFollowTheState) {
 }
 
 TEST_F(ImageButtonsTest, PressReleasedOutsideIsNoClick) {
-    PressAt(On(first_));
-    ReleaseAt(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    RealPressAt(On(first_));
+    RealReleaseAt(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
     EXPECT_TRUE(host_.Of(WM_COMMAND).empty());
     EXPECT_EQ(FaceOf(first_), kNormalFace);
 }
 
 TEST_F(ImageButtonsTest, ToggleInCheckModeKeepsThePressedFaceAfterThePointerLeaves) {
     first_.SetCheckMode(true, true);
-    MoveMouseTo(On(first_));
-    PressAt(On(first_));
-    ReleaseAt(On(first_));
+    RealMoveTo(On(first_));
+    RealPressAt(On(first_));
+    RealReleaseAt(On(first_));
     EXPECT_TRUE(first_.GetCheck());
-    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    RealMoveTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
     EXPECT_FALSE(first_.IsHover());
     EXPECT_EQ(FaceOf(first_), kPressedFace);
 
-    MoveMouseTo(On(first_));
-    PressAt(On(first_));
-    ReleaseAt(On(first_));
+    RealMoveTo(On(first_));
+    RealPressAt(On(first_));
+    RealReleaseAt(On(first_));
     EXPECT_FALSE(first_.GetCheck()) << "every press flips it";
-    MoveMouseTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    RealMoveTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
     EXPECT_EQ(FaceOf(first_), kNormalFace);
 }
 
 TEST_F(ImageButtonsTest, HoverIsHandedToTheNeighbourWithoutBothLit) {
-    MoveMouseTo(On(first_, 90));
+    RealMoveTo(On(first_, 90));
     EXPECT_TRUE(first_.IsHover());
     // The first button holds the capture, so it sees the move onto its neighbour and lets go.
-    MoveMouseTo(On(second_, 5));
+    RealMoveTo(On(second_, 5));
     EXPECT_FALSE(first_.IsHover());
     EXPECT_FALSE(first_.IsHover() && second_.IsHover());
-    MoveMouseTo(On(second_, 8));
+    RealMoveTo(On(second_, 8));
     EXPECT_TRUE(second_.IsHover());
     EXPECT_FALSE(first_.IsHover());
     EXPECT_EQ(FaceOf(first_), kNormalFace);
@@ -120,9 +122,9 @@ TEST_F(ImageButtonsTest, HoverIsHandedToTheNeighbourWithoutBothLit) {
 TEST_F(ImageButtonsTest, ReportsPressReleaseAndMovesInParentCoordinates) {
     first_.SetPressReleaseNotify(true);
     host_.Record(WM_MOUSEMOVE);
-    MoveMouseTo(On(first_, 10, 7));
-    PressAt(On(first_, 10, 7));
-    ReleaseAt(On(first_, 10, 7));
+    RealMoveTo(On(first_, 10, 7));
+    RealPressAt(On(first_, 10, 7));
+    RealReleaseAt(On(first_, 10, 7));
     PumpFor(std::chrono::milliseconds(30));
 
     const auto reports = host_.Of(msg::kMouseButtonCapture);
@@ -136,35 +138,186 @@ TEST_F(ImageButtonsTest, ReportsPressReleaseAndMovesInParentCoordinates) {
     EXPECT_EQ(HIWORD(moves.front().lParam), kFirst.top + 7);
 }
 
-TEST(IrrButton, HitsOnlyInsideItsRegion) {
-    HostWindow host;
-    ASSERT_TRUE(host.Open(60, 60, 400, 160));
-    // A tab-like quadrilateral with a slanted right edge.
-    const POINT outline[4] = {{30, 40}, {189, 40}, {210, 76}, {30, 76}};
-    ui::UniqueRegion region(CreatePolygonRgn(outline, 4, WINDING));
+TEST_F(ImageButtonsTest, TheHoverCaptureIsLetGoWhenTheButtonCanNoLongerBeUsed) {
+    HostWindow other;  // another window of the program, clear of the buttons
+    ASSERT_TRUE(other.Open(560, 60, 160, 100, L"KX90 other window"));
+    other.Record(WM_LBUTTONDOWN);
+    SetForegroundWindow(host_.hwnd());
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::function<void()> undo;
+    } rows[] = {
+        {"the button disabled", [&] { EnableWindow(first_.hwnd(), FALSE); },
+         [&] { EnableWindow(first_.hwnd(), TRUE); }},
+        {"the button hidden", [&] { ShowWindow(first_.hwnd(), SW_HIDE); },
+         [&] { ShowWindow(first_.hwnd(), SW_SHOW); }},
+        {"its window disabled, as under a modal dialog", [&] { EnableWindow(host_.hwnd(), FALSE); },
+         [&] {
+             EnableWindow(host_.hwnd(), TRUE);
+             SetForegroundWindow(host_.hwnd());
+         }},
+        {"another window activated", [&] { SetForegroundWindow(other.hwnd()); },
+         [&] { SetForegroundWindow(host_.hwnd()); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        RealMoveTo(On(first_));
+        ASSERT_TRUE(first_.IsHover());
+        ASSERT_EQ(GetCapture(), first_.hwnd());
+        row.act();
+        PumpFor(std::chrono::milliseconds(20));
+        RealMoveTo(On(first_, 52));  // the hand rests where it was
+        EXPECT_NE(GetCapture(), first_.hwnd());
+        EXPECT_FALSE(first_.IsHover());
+        row.undo();
+        RealMoveTo(ScreenPointOf(host_.hwnd(), POINT{300, 150}));
+    }
+    // A press on the other window reaches it, whatever the button held before.
+    RealMoveTo(On(first_));
+    EXPECT_TRUE(RealClickAt(other.hwnd(), POINT{80, 50}));
+    EXPECT_EQ(other.Of(WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_TRUE(host_.Of(WM_COMMAND).empty());
+}
+
+// Puts a window over a point of the screen and activates it, as a dialog or popup that opens
+// there would be, while the pointer rests where it is.
+void CoverAndActivate(HWND cover, POINT at) {
+    SetWindowPos(cover, HWND_TOP, at.x - 30, at.y - 10, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(cover);
+    PumpFor(std::chrono::milliseconds(30));
+}
+
+TEST_F(ImageButtonsTest, APressWhileAnotherProgramIsActiveLeavesThePointerToWhatTheClickOpens) {
+    HostWindow cover;  // opened out of the way now, moved over the button later
+    ASSERT_TRUE(cover.Open(560, 260, 100, 40, L"KX90 cover"));
+    cover.Record(WM_MOUSEMOVE);
+    cover.Record(WM_LBUTTONDOWN);
+    SetForegroundWindow(host_.hwnd());
+    {
+        ForeignForeground foreign;
+        ASSERT_EQ(GetActiveWindow(), nullptr);
+        RealMoveTo(On(first_));
+        EXPECT_FALSE(first_.IsHover()) << "no hover while another program has the activation";
+        EXPECT_TRUE(RealClickAt(first_.hwnd(), POINT{50, 6}));
+        EXPECT_EQ(host_.Of(WM_COMMAND).size(), 1u);
+        EXPECT_EQ(GetForegroundWindow(), host_.hwnd()) << "the press brought its window to the front";
+    }
+    // What the click opens over the button takes the activation, as the language popup does; it
+    // must get the moves and the press from then on.
+    CoverAndActivate(cover.hwnd(), On(first_));
+    RealMoveTo(On(first_, 52));
+    RealMoveTo(On(first_, 54));
+    EXPECT_NE(GetCapture(), first_.hwnd());
+    EXPECT_FALSE(cover.Of(WM_MOUSEMOVE).empty());
+    EXPECT_TRUE(RealClickAt(cover.hwnd(), POINT{34, 10}));
+    EXPECT_EQ(cover.Of(WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_EQ(host_.Of(WM_COMMAND).size(), 1u);
+}
+
+// A tab-like shaped button with a slanted right edge at (30, 40)-(210, 76) of its host.
+struct Tab {
     ui::UniqueBitmap normal = MakePage(400, 160, RGB(0x1C, 0x1F, 0x24), RGB(0, 0, 0), {});
     ui::UniqueBitmap checked = MakePage(400, 160, RGB(0x00, 0x93, 0xD1), RGB(0, 0, 0), {});
     ui::UniqueBitmap hover = MakePage(400, 160, RGB(0x30, 0x36, 0x3F), RGB(0, 0, 0), {});
     CIrrButton button;
-    button.SetFacePages(normal.get(), checked.get(), hover.get(), normal.get());
-    ASSERT_TRUE(button.CreateShaped(L"Lighting", WS_VISIBLE, region.get(), host.hwnd(), 0));
 
-    // (205, 42) lies in the bounding box but right of the slanted edge.
+    bool Create(HWND host) {
+        const POINT outline[4] = {{30, 40}, {189, 40}, {210, 76}, {30, 76}};
+        ui::UniqueRegion region(CreatePolygonRgn(outline, 4, WINDING));
+        button.SetFacePages(normal.get(), checked.get(), hover.get(), normal.get());
+        return button.CreateShaped(L"Lighting", WS_VISIBLE, region.get(), host, 0);
+    }
+    // A point on the shape, in screen coordinates.
+    POINT Inside(int dx = 0) const { return ScreenPointOf(button.hwnd(), POINT{70 + dx, 20}); }
+};
+
+TEST(IrrButton, HitsOnlyInsideItsRegion) {
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 400, 160));
+    Tab tab;
+    ASSERT_TRUE(tab.Create(host.hwnd()));
+    CIrrButton& button = tab.button;
+
+    // (205, 42) lies in the bounding box but right of the slanted edge: the press goes to the host.
     EXPECT_FALSE(button.HitTest(POINT{205 - 30, 42 - 40}));
-    ClickAt(button.hwnd(), POINT{205 - 30, 42 - 40});
+    const POINT outside = ScreenPointOf(button.hwnd(), POINT{205 - 30, 42 - 40});
+    EXPECT_EQ(WindowFromPoint(outside), host.hwnd());
+    RealPressAt(outside);
+    RealReleaseAt(outside);
     EXPECT_TRUE(host.Of(WM_COMMAND).empty());
 
-    ClickAt(button.hwnd(), POINT{100 - 30, 60 - 40});
+    RealClickAt(button.hwnd(), POINT{100 - 30, 60 - 40});
     PumpFor(std::chrono::milliseconds(20));
     const auto presses = host.Of(WM_COMMAND);
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_EQ(presses[0].wParam, 0u);
     EXPECT_EQ(presses[0].lParam, reinterpret_cast<LPARAM>(button.hwnd()));
 
-    // A double click's second press is shown but not reported.
-    SendMessageW(button.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(70, 20));
+    // A double click's second press is shown but not reported: one more report, not two.
+    EXPECT_TRUE(RealDoubleClickAt(button.hwnd(), POINT{70, 20}));
     PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(host.Of(WM_COMMAND).size(), 2u);
+}
+
+TEST(IrrButton, APressActivatesItsWindowAndWhatCoversItGetsThePointer) {
+    HostWindow cover;  // opened out of the way now, moved over the button later
+    ASSERT_TRUE(cover.Open(560, 260, 100, 40, L"KX90 cover"));
+    cover.Record(WM_MOUSEMOVE);
+    cover.Record(WM_LBUTTONDOWN);
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 400, 160));
+    Tab tab;
+    ASSERT_TRUE(tab.Create(host.hwnd()));
+    {
+        ForeignForeground foreign;
+        RealMoveTo(tab.Inside());
+        EXPECT_TRUE(tab.button.IsHover()) << "a tab lights up under the pointer whatever is active";
+        // The button holds the capture for its hover, so the system leaves the activation out.
+        RealPressAt(tab.Inside());
+        RealReleaseAt(tab.Inside());
+        EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
+        EXPECT_EQ(GetForegroundWindow(), host.hwnd()) << "the press brought its window to the front";
+    }
+
+    // A window opened over the button (a dialog, a popup) gets the moves and the press.
+    RealMoveTo(tab.Inside());
+    ASSERT_TRUE(tab.button.IsHover());
+    CoverAndActivate(cover.hwnd(), tab.Inside());
+    RealMoveTo(tab.Inside(2));
+    RealMoveTo(tab.Inside(4));
+    EXPECT_FALSE(tab.button.IsHover());
+    EXPECT_NE(GetCapture(), tab.button.hwnd());
+    EXPECT_FALSE(cover.Of(WM_MOUSEMOVE).empty());
+    EXPECT_TRUE(RealClickAt(cover.hwnd(), POINT{34, 10}));
+    EXPECT_EQ(cover.Of(WM_LBUTTONDOWN).size(), 1u);
     EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
+}
+
+TEST(IrrButton, LetsGoOfThePointerWhenDisabledOrHidden) {
+    HostWindow host;
+    ASSERT_TRUE(host.Open(60, 60, 400, 160));
+    Tab tab;
+    ASSERT_TRUE(tab.Create(host.hwnd()));
+    const struct {
+        const char* what;
+        std::function<void(HWND)> act;
+        std::function<void(HWND)> undo;
+    } rows[] = {
+        {"disabled", [](HWND b) { EnableWindow(b, FALSE); }, [](HWND b) { EnableWindow(b, TRUE); }},
+        {"hidden", [](HWND b) { ShowWindow(b, SW_HIDE); }, [](HWND b) { ShowWindow(b, SW_SHOW); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        RealMoveTo(tab.Inside());
+        ASSERT_EQ(GetCapture(), tab.button.hwnd());
+        row.act(tab.button.hwnd());
+        PumpFor(std::chrono::milliseconds(20));
+        EXPECT_NE(GetCapture(), tab.button.hwnd());
+        EXPECT_FALSE(tab.button.IsHover());
+        row.undo(tab.button.hwnd());
+        RealMoveTo(ScreenPointOf(host.hwnd(), POINT{350, 140}));
+    }
 }
 
 TEST(ColorBtn, FrameShowsSelectionPressAndHover) {
@@ -182,11 +335,11 @@ TEST(ColorBtn, FrameShowsSelectionPressAndHover) {
     swatch.SetFrame(true);
     PumpFor(std::chrono::milliseconds(20));
     EXPECT_EQ(edge(), CColorBtn::kPlainFrame);
-    MoveMouseTo(inside);
+    RealMoveTo(inside);
     EXPECT_EQ(edge(), CColorBtn::kHoverFrame);
-    PressAt(inside);
+    RealPressAt(inside);
     EXPECT_EQ(edge(), CColorBtn::kPressedFrame);
-    ReleaseAt(inside);
+    RealReleaseAt(inside);
     EXPECT_EQ(host.Of(WM_COMMAND).size(), 1u);
     swatch.SetSelected(true);
     PumpFor(std::chrono::milliseconds(20));

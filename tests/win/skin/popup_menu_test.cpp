@@ -59,10 +59,10 @@ TEST_F(PopupMenuTest, ChoosingAnItemReportsItsIdAndClosingReportsZero) {
     EXPECT_EQ(rc.left, kMenuX);
     ASSERT_EQ(menu->Items().size(), 12u);
 
-    MoveMouseTo(ItemPoint(*menu, 3));
+    RealMoveTo(ItemPoint(*menu, 3));
     EXPECT_EQ(menu->HotItem(), 3);
-    PressAt(ItemPoint(*menu, 3));
-    ReleaseAt(ItemPoint(*menu, 3));
+    RealPressAt(ItemPoint(*menu, 3));
+    RealReleaseAt(ItemPoint(*menu, 3));
     const auto chosen = owner_.Of(kItemMessage);
     ASSERT_EQ(chosen.size(), 1u);
     EXPECT_EQ(chosen[0].wParam, 0u);
@@ -80,7 +80,7 @@ TEST_F(PopupMenuTest, ClickingOutsideClosesItWithOnlyTheCloseReport) {
     ASSERT_NE(OpenLanguages(true), nullptr);
     ASSERT_EQ(GetActiveWindow(), popup_);
     // A click on the owner activates it, which takes the activation from the popup.
-    SetActiveWindow(owner_.hwnd());
+    EXPECT_TRUE(RealClickAt(owner_.hwnd(), POINT{380, 300}));
     ASSERT_TRUE(Closed());
     EXPECT_TRUE(owner_.Of(kItemMessage).empty());
     const auto closed = owner_.Of(msg::kPopupClosed);
@@ -91,14 +91,12 @@ TEST_F(PopupMenuTest, ClickingOutsideClosesItWithOnlyTheCloseReport) {
 TEST_F(PopupMenuTest, PressOnOneItemAndReleaseOnAnotherSendsNothing) {
     CMenuExA* menu = OpenLanguages(true);
     ASSERT_NE(menu, nullptr);
-    MoveMouseTo(ItemPoint(*menu, 1));
-    PressAt(ItemPoint(*menu, 1));
-    MoveMouseTo(ItemPoint(*menu, 5), MK_LBUTTON);
+    RealMoveTo(ItemPoint(*menu, 1));
+    RealPressAt(ItemPoint(*menu, 1));
+    RealMoveTo(ItemPoint(*menu, 5));
     EXPECT_EQ(menu->HotItem(), 1) << "the highlight stays while the button is down";
-    POINT at = ItemPoint(*menu, 5);
-    ScreenToClient(popup_, &at);
-    SendMessageW(popup_, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-    EXPECT_EQ(menu->HotItem(), -1)
+    RealReleaseAt(ItemPoint(*menu, 5));
+    EXPECT_NE(menu->HotItem(), 1)
         << "the release clears it (the next move may light the row under the pointer)";
     PumpFor(std::chrono::milliseconds(50));
     EXPECT_TRUE(owner_.Of(kItemMessage).empty());
@@ -119,7 +117,7 @@ TEST_F(PopupMenuTest, WithoutABackgroundItShowsABlueFrameRoundAWhiteInside) {
 TEST_F(PopupMenuTest, ScreenshotOfTheLanguageMenu) {
     CMenuExA* menu = OpenLanguages(true);
     ASSERT_NE(menu, nullptr);
-    MoveMouseTo(ItemPoint(*menu, 1));
+    RealMoveTo(ItemPoint(*menu, 1));
     PumpFor(std::chrono::milliseconds(100));
     EXPECT_TRUE(CaptureScreenRectToPng(RECT{kMenuX - 20, kMenuY - 20, kMenuX + 160, kMenuY + 300},
                                        ScreenshotDir() / "popup_language_menu.png"));

@@ -52,6 +52,7 @@ std::filesystem::path SkinDir();
 // Definitions.
 
 inline bool HostWindow::Open(int x, int y, int width, int height, const wchar_t* title) {
+    ParkPointer();  // a window appearing under the pointer would get a move, and a hover
     CreateArgs args;
     args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
     args.text = title;

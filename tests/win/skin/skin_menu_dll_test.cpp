@@ -76,12 +76,12 @@ TEST_F(SkinMenuDllTest, ReportsTheChosenIdAndCloses) {
     EXPECT_EQ(rc.top, at.y);
     EXPECT_EQ(rc.bottom - rc.top, 21 * kRowHeight + 2);
 
-    MoveMouseTo(Row(list, 2));
+    RealMoveTo(Row(list, 2));
     EXPECT_TRUE(
         CaptureScreenRectToPng(RECT{rc.left - 10, rc.top - 10, rc.right + 10, rc.top + 10 * kRowHeight},
                                ScreenshotDir() / "skinmenu_group_list.png"));
-    PressAt(Row(list, 2));
-    ReleaseAt(Row(list, 2));
+    RealPressAt(Row(list, 2));
+    RealReleaseAt(Row(list, 2));
     ASSERT_TRUE(Gone(list));
     PumpFor(std::chrono::milliseconds(20));
     const auto choices = owner_.Of(SKIN_MENU_CHOICE_MESSAGE);
@@ -97,10 +97,11 @@ TEST_F(SkinMenuDllTest, ClosesWithoutAChoiceOnDestroyAndOnDeactivation) {
 
     list = Open();
     ASSERT_NE(list, nullptr);
-    PressAt(Row(list, 0));
-    ReleaseAt(Row(list, 4));  // released on another row: no choice
+    RealPressAt(Row(list, 0));
+    RealReleaseAt(Row(list, 4));  // released on another row: no choice
     EXPECT_TRUE(IsWindow(list));
-    SetActiveWindow(owner_.hwnd());
+    // A click on the owner activates it, which takes the activation from the list.
+    EXPECT_TRUE(RealClickAt(owner_.hwnd(), POINT{390, 10}));
     EXPECT_TRUE(Gone(list));
     EXPECT_TRUE(owner_.Of(SKIN_MENU_CHOICE_MESSAGE).empty());
 }

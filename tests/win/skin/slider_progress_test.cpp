@@ -56,17 +56,18 @@ protected:
 TEST_F(SliderTest, TrackClicksSnapNearTheRightEndOfShortRanges) {
     slider_.SetRange(1, 5);
     // d is measured from the track rectangle's left edge in page coordinates.
-    ClickAt(slider_.hwnd(), POINT{104, 6});  // 1 + 416 / 110 = 4, but q + 1 = 4.78 > 4.75
+    // Each click lands on the bare track: the thumb is elsewhere at the time.
+    EXPECT_TRUE(RealClickAt(slider_.hwnd(), POINT{103, 6}));  // q + 1 = 4.745 stays below
+    EXPECT_EQ(Values(), std::vector<WPARAM>{4});
+    EXPECT_TRUE(RealClickAt(slider_.hwnd(), POINT{104, 6}));  // 1 + 416 / 110 = 4, but q + 1 = 4.78 > 4.75
     EXPECT_EQ(Values(), std::vector<WPARAM>{5});
     EXPECT_EQ(ThumbLeft(), 100);
-    ClickAt(slider_.hwnd(), POINT{103, 6});  // q + 1 = 4.745 stays below
-    EXPECT_EQ(Values(), std::vector<WPARAM>{4});
-    ClickAt(slider_.hwnd(), POINT{10, 6});  // 1 + 40 / 110
+    EXPECT_TRUE(RealClickAt(slider_.hwnd(), POINT{10, 6}));  // 1 + 40 / 110
     EXPECT_EQ(Values(), std::vector<WPARAM>{1});
     EXPECT_EQ(ThumbLeft(), 0);
 
     slider_.EnableInput(false);
-    ClickAt(slider_.hwnd(), POINT{100, 6});
+    RealClickAt(slider_.hwnd(), POINT{100, 6});
     EXPECT_TRUE(Values().empty()) << "input disabled";
 }
 
@@ -84,14 +85,18 @@ TEST_F(SliderTest, DraggingPastEitherEndKeepsPostingTheEndValue) {
     slider_.SetRange(1, 10);
     slider_.SetPos(5);
     HWND thumb = slider_.Thumb().hwnd();
-    SendMessageW(thumb, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 300, 5));
-    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5 + 40, 5));
+    // Each step is measured from the press point on the thumb where the thumb is now (the screen
+    // clamps the last one at its left edge, still far past the end of the travel).
+    auto fromPress = [&](int dx) { return ScreenPointOf(thumb, POINT{5 + dx, 5}); };
+    ASSERT_TRUE(EnsureOnTopAt(thumb, fromPress(0)));
+    RealPressAt(fromPress(0));
+    RealMoveTo(fromPress(300));
+    RealMoveTo(fromPress(40));
     EXPECT_EQ(Values(), (std::vector<WPARAM>{10, 10}));
     EXPECT_EQ(ThumbLeft(), 100);
-    SendMessageW(thumb, WM_MOUSEMOVE, MK_LBUTTON,
-                 static_cast<LPARAM>(MAKELPARAM(static_cast<WORD>(-400), 5)));
-    SendMessageW(thumb, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    const POINT farLeft = fromPress(-400);
+    RealMoveTo(farLeft);
+    RealReleaseAt(farLeft);
     EXPECT_EQ(Values(), std::vector<WPARAM>{1});
     EXPECT_EQ(ThumbLeft(), 0);
 }
@@ -114,16 +119,16 @@ TEST(ProgressBar, ReadOnlyIgnoresTheMouseAndAnInteractiveBarReportsTheDragEnd) {
         << "filled to 40 %";
 
     bar.SetReadOnly(true);
-    SendMessageW(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 4));
-    SendMessageW(bar.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(230, 4));
-    SendMessageW(bar.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(230, 4));
+    ASSERT_TRUE(EnsureOnTopAt(bar.hwnd(), ScreenPointOf(bar.hwnd(), POINT{200, 4})));
+    RealPressAt(ScreenPointOf(bar.hwnd(), POINT{200, 4}));
+    RealMoveTo(ScreenPointOf(bar.hwnd(), POINT{230, 4}));
+    RealReleaseAt(ScreenPointOf(bar.hwnd(), POINT{230, 4}));
     PumpFor(std::chrono::milliseconds(20));
     EXPECT_EQ(bar.GetPos(), 40);
     EXPECT_TRUE(host.Of(msg::kProgressBarValue).empty());
 
     bar.SetReadOnly(false);
-    SendMessageW(bar.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(130, 4));
-    SendMessageW(bar.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 4));
+    EXPECT_TRUE(RealClickAt(bar.hwnd(), POINT{130, 4}));
     PumpFor(std::chrono::milliseconds(20));
     const auto reports = host.Of(msg::kProgressBarValue);
     ASSERT_EQ(reports.size(), 1u);

@@ -16,7 +16,8 @@ TEST(TrayMenu, TheChosenRowIsPostedToTheOwner) {
     ASSERT_TRUE(owner.Open(40, 40, 200, 120, L"KX90 tray owner"));
     static const skin::XPMenuItem rows[2] = {{IDI_TRAY_CONFIG, IDI_TRAY_CONFIG, L"Config", 0x6000},
                                              {IDI_TRAY_EXIT, IDI_TRAY_EXIT, L"Exit", 0x6001}};
-    // The menu runs its own loop on this thread; a second thread picks the second row by keyboard.
+    // The menu runs its own loop on this thread; a second thread picks the second row with the
+    // keyboard (real key presses, which reach the menu's loop as the foreground thread's input).
     std::thread chooser([] {
         HWND menu = nullptr;
         for (int i = 0; i < 300 && menu == nullptr; ++i) {
@@ -25,9 +26,10 @@ TEST(TrayMenu, TheChosenRowIsPostedToTheOwner) {
         }
         Sleep(100);
         if (menu != nullptr) {
-            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+            for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+                InjectKey(key);
+                Sleep(30);
+            }
         }
     });
     const UINT chosen = skin::CXPMenu::Track(owner.hwnd(), POINT{120, 120}, rows, 2);

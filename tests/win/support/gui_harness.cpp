@@ -1,6 +1,8 @@
-// Bounded message pumping, synthetic clicks, dialog answering and window capture for GUI tests.
+// Bounded message pumping, real pointer input, dialog answering and window capture for GUI tests.
 #include "support/gui_harness.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "support/png_writer.h"
@@ -14,10 +16,6 @@ void PumpPending() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-}
-
-LPARAM PointParam(POINT p) {
-    return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y));
 }
 
 // Reads a window's text without sending it WM_GETTEXT: the answering thread must never wait on the
@@ -73,19 +71,68 @@ RECT WindowRectOf(HWND window) {
     return rc;
 }
 
-void RouteMouse(UINT message, POINT screen, UINT keys) {
-    SetCursorPos(screen.x, screen.y);
-    HWND target = GetCapture();
-    if (target == nullptr) {
-        target = WindowFromPoint(screen);
+// Pumps until the thread's queue has stayed empty for a few turns: the injected event, what it set
+// off (activation, capture changes, posted notifications, paints) and the X server's echo of the
+// pointer warp are all handled then. Bounded, as every wait here.
+void Settle() {
+    constexpr int kQuietTurns = 3;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    int quiet = 0;
+    while (quiet < kQuietTurns && std::chrono::steady_clock::now() < deadline) {
+        PumpPending();
+        quiet = HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0 ? quiet + 1 : 0;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
     }
-    if (target == nullptr) {
+}
+
+// A coordinate as SendInput takes it with MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK:
+// 0..65535 over the virtual screen. It names the middle of the pixel, so the mapping back lands
+// on that pixel whether the system rounds or truncates.
+LONG Normalised(LONG value, LONG origin, LONG extent) {
+    if (extent <= 0) {
+        return 0;
+    }
+    const long long offset = std::clamp<long long>(value - origin, 0, extent - 1);
+    return static_cast<LONG>((offset * 65536 + 32768) / extent);
+}
+
+// Where and when the last left press went in, so that two clicks a test makes one after the other
+// stay two clicks: the system makes a double click of two presses close in place and time.
+struct LastPress {
+    bool valid = false;
+    POINT at{};
+    DWORD tick = 0;
+};
+LastPress lastPress;
+
+void WaitOutDoubleClick(POINT screen) {
+    if (!lastPress.valid || std::abs(screen.x - lastPress.at.x) > GetSystemMetrics(SM_CXDOUBLECLK) ||
+        std::abs(screen.y - lastPress.at.y) > GetSystemMetrics(SM_CYDOUBLECLK)) {
         return;
     }
-    POINT client = screen;
-    ScreenToClient(target, &client);
-    SendMessageW(target, message, keys, PointParam(client));
-    PumpPending();
+    const DWORD elapsed = GetTickCount() - lastPress.tick;
+    const DWORD needed = GetDoubleClickTime() + 20;
+    if (elapsed < needed) {
+        PumpFor(std::chrono::milliseconds(needed - elapsed));
+    }
+}
+
+void PressLeft(POINT screen) {
+    InjectPointer(screen, MOUSEEVENTF_LEFTDOWN);
+    lastPress = LastPress{true, screen, GetTickCount()};
+    Settle();
+}
+
+bool IsUnder(HWND window, POINT screen) {
+    HWND hit = WindowFromPoint(screen);
+    if (hit == nullptr) {
+        return false;
+    }
+    if (hit == window || IsChild(window, hit)) {
+        return true;
+    }
+    // A disabled control is skipped by hit testing: the press goes to its parent, as for a user.
+    return !IsWindowEnabled(window) && IsChild(hit, window);
 }
 
 bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw,
@@ -115,14 +162,115 @@ bool WritePixels(int width, int height, const std::function<bool(HDC)>& draw,
 
 }  // namespace
 
-void MoveMouseTo(POINT screen, UINT keys) {
-    RouteMouse(WM_MOUSEMOVE, screen, keys);
+bool InjectPointer(POINT screen, DWORD buttonFlags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx =
+        Normalised(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy =
+        Normalised(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | buttonFlags;
+    return SendInput(1, &input, sizeof input) == 1;
 }
-void PressAt(POINT screen) {
-    RouteMouse(WM_LBUTTONDOWN, screen, MK_LBUTTON);
+
+bool InjectClick(POINT screen, std::chrono::milliseconds pause) {
+    bool sent = true;
+    for (DWORD flags : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+        sent = InjectPointer(screen, flags) && sent;
+        std::this_thread::sleep_for(pause);
+    }
+    return sent;
 }
-void ReleaseAt(POINT screen) {
-    RouteMouse(WM_LBUTTONUP, screen, 0);
+
+bool InjectKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, keys, sizeof(INPUT)) == 2;
+}
+
+void RealMoveTo(POINT screen) {
+    InjectPointer(screen);
+    Settle();
+}
+
+void RealPressAt(POINT screen) {
+    WaitOutDoubleClick(screen);
+    RealMoveTo(screen);
+    PressLeft(screen);
+}
+
+void RealReleaseAt(POINT screen) {
+    RealMoveTo(screen);
+    InjectPointer(screen, MOUSEEVENTF_LEFTUP);
+    Settle();
+}
+
+bool EnsureOnTopAt(HWND window, POINT screen) {
+    if (IsUnder(window, screen)) {
+        return true;
+    }
+    HWND root = GetAncestor(window, GA_ROOT);
+    if (root == nullptr) {
+        return false;
+    }
+    // Under Wine without a window manager, the z-order alone decides which X window is hit;
+    // raising it without activation keeps the activation a test has set up.
+    SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    if (IsUnder(window, screen)) {
+        return true;
+    }
+    SetForegroundWindow(root);
+    Settle();
+    return IsUnder(window, screen);
+}
+
+bool RealClickAt(HWND window, POINT client) {
+    const POINT screen = ScreenPointOf(window, client);
+    if (!EnsureOnTopAt(window, screen)) {
+        return false;
+    }
+    RealPressAt(screen);
+    RealReleaseAt(screen);
+    return true;
+}
+
+bool RealClickControl(HWND control) {
+    RECT rc{};
+    GetClientRect(control, &rc);
+    return RealClickAt(control, POINT{(rc.right - rc.left) / 2, (rc.bottom - rc.top) / 2});
+}
+
+bool RealDoubleClickAt(HWND window, POINT client) {
+    const POINT screen = ScreenPointOf(window, client);
+    if (!EnsureOnTopAt(window, screen)) {
+        return false;
+    }
+    WaitOutDoubleClick(screen);
+    RealMoveTo(screen);
+    for (int i = 0; i < 2; ++i) {
+        PressLeft(screen);
+        InjectPointer(screen, MOUSEEVENTF_LEFTUP);
+        Settle();
+    }
+    lastPress.valid = false;  // a third press would be a plain one again
+    return true;
+}
+
+bool RealHoverAt(HWND window, POINT client) {
+    const POINT screen = ScreenPointOf(window, client);
+    if (!EnsureOnTopAt(window, screen)) {
+        return false;
+    }
+    RealMoveTo(screen);
+    return true;
+}
+
+void ParkPointer() {
+    RealMoveTo(POINT{GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1,
+                     GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1});
 }
 
 POINT ScreenPointOf(HWND window, POINT client) {
@@ -179,23 +327,48 @@ void PumpFor(std::chrono::milliseconds duration) {
     PumpUntil([] { return false; }, duration);
 }
 
-void ClickAt(HWND window, POINT client) {
-    const LPARAM at = PointParam(client);
-    SendMessageW(window, WM_MOUSEMOVE, 0, at);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(window, WM_LBUTTONUP, 0, at);
-    PumpPending();
+ForeignForeground::ForeignForeground() : thread_([this] { Run(); }) {
+    PumpUntil([this] { return ready_.load(); }, std::chrono::seconds(10));
+    // Wine tells a thread that it lost the activation only when its window was the foreground
+    // one: make it so first, then let the other thread take the foreground. This thread pumps
+    // meanwhile, to answer the other thread and to see its own deactivation.
+    for (int attempt = 0; attempt < 5 && !Holds(); ++attempt) {
+        HWND own = GetActiveWindow();
+        if (own != nullptr && GetForegroundWindow() != own) {
+            SetForegroundWindow(own);
+            PumpFor(std::chrono::milliseconds(30));
+        }
+        take_ = true;
+        PumpUntil([this] { return !take_.load() && Holds(); }, std::chrono::milliseconds(500));
+    }
 }
 
-void ClickControl(HWND control) {
-    RECT rc{};
-    GetClientRect(control, &rc);
-    ClickAt(control, POINT{(rc.right - rc.left) / 2, (rc.bottom - rc.top) / 2});
+ForeignForeground::~ForeignForeground() {
+    stop_ = true;
+    PumpUntil([this] { return finished_.load(); }, std::chrono::seconds(10));
+    thread_.join();
 }
 
-void HoverAt(HWND window, POINT client) {
-    SendMessageW(window, WM_MOUSEMOVE, 0, PointParam(client));
-    PumpPending();
+bool ForeignForeground::Holds() const {
+    return GetForegroundWindow() == holder_ && GetActiveWindow() == nullptr;
+}
+
+void ForeignForeground::Run() {
+    // Not shown: the activation needs no picture, and a shown window would cost Wine two seconds
+    // to take down again.
+    holder_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", L"another program", WS_POPUP, 0, 0,
+                              100, 40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ready_ = true;
+    PumpUntil(
+        [this] {
+            if (take_.exchange(false)) {
+                SetForegroundWindow(holder_);
+            }
+            return stop_.load();
+        },
+        std::chrono::minutes(5));
+    DestroyWindow(holder_);
+    finished_ = true;
 }
 
 HWND FindTopLevelWindow(const std::wstring& title, DWORD processId) {
@@ -204,7 +377,9 @@ HWND FindTopLevelWindow(const std::wstring& title, DWORD processId) {
     return search.found;
 }
 
-HWND FindOwnTopLevelWindow(const std::wstring& title) { return FindTopLevelWindow(title, GetCurrentProcessId()); }
+HWND FindOwnTopLevelWindow(const std::wstring& title) {
+    return FindTopLevelWindow(title, GetCurrentProcessId());
+}
 
 DialogAnswerer::DialogAnswerer(std::wstring title, std::wstring buttonText, int commandId,
                                std::chrono::milliseconds timeout, std::filesystem::path screenshot)
@@ -251,14 +426,21 @@ void DialogAnswerer::Run() {
             ChildSearch search{&buttonText_};
             EnumChildWindows(dialog, VisitChild, reinterpret_cast<LPARAM>(&search));
             seenTexts_ = search.seen;
-            if (search.found != nullptr) {
-                // Posted, not sent: the dialog's own thread handles the click in its modal loop.
-                PostMessageW(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-                PostMessageW(search.found, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            if (search.found == nullptr) {
+                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId_, BN_CLICKED), 0);
+                answered_ = true;
+                return;
+            }
+            // The button is pressed as a user presses it; the dialog's own thread handles the
+            // input in its modal loop while this thread waits between the steps.
+            const RECT button = WindowRectOf(search.found);
+            const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+            if (EnsureOnTopAt(search.found, centre)) {
+                answered_ = InjectClick(centre);
             } else {
+                // Nobody could press it: end the loop all the same, and report no answer.
                 PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(commandId_, BN_CLICKED), 0);
             }
-            answered_ = true;
             return;
         }
         Sleep(20);

@@ -20,15 +20,78 @@ bool PumpUntil(const std::function<bool()>& predicate, std::chrono::milliseconds
 // Runs the message loop for a while (lets posted messages and timers arrive).
 void PumpFor(std::chrono::milliseconds duration);
 
-// Presses and releases the left button at a point in the window's client coordinates, as the
-// window would see it from the system (WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP), then pumps.
-void ClickAt(HWND window, POINT client);
+// Real pointer input. Every press and move goes through SendInput as absolute pointer moves over
+// the virtual screen, the path a user's mouse takes: the system picks the window (capture, hit
+// testing, activation on a press, double clicks), so a test passes only where a user would
+// succeed. The functions that pump run this thread's message loop after each step until the
+// input is handled (bounded). A press close to the previous one waits out the double-click time
+// first, so two clicks stay two clicks (RealDoubleClickAt makes the double click on purpose).
 
+// Moves the pointer to a screen point (the left button stays as it is).
+void RealMoveTo(POINT screen);
+// Moves there, then presses or releases the left button there.
+void RealPressAt(POINT screen);
+void RealReleaseAt(POINT screen);
+
+// Clicks a point of the window's client area: moves there, presses, releases. When another window
+// covers the point, the window's top-level window is raised first (see EnsureOnTopAt). False
+// when the window is still not the one under the point (nothing is pressed then).
+bool RealClickAt(HWND window, POINT client);
 // Clicks the middle of a control's client area.
-void ClickControl(HWND control);
+bool RealClickControl(HWND control);
+// Two clicks in quick succession at the same point (a double click for a CS_DBLCLKS class).
+bool RealDoubleClickAt(HWND window, POINT client);
+// Moves the pointer over a point of the window's client area (raising it like RealClickAt).
+bool RealHoverAt(HWND window, POINT client);
 
-// Moves the pointer over a point of the window (WM_MOUSEMOVE only), then pumps.
-void HoverAt(HWND window, POINT client);
+// Makes the window (or one of its children) the window under the screen point for hit testing.
+// Nothing changes when it already is, so the activation a test sets up stays as it is; otherwise
+// the top-level window is brought to the top of the z-order, and made foreground when that is not
+// enough. True when the window is under the point afterwards.
+bool EnsureOnTopAt(HWND window, POINT screen);
+
+// Puts the pointer in the far corner of the screen, where no test places a window, so a test
+// starts without anything under the pointer.
+void ParkPointer();
+
+// The raw step, without pumping (for driving other threads and processes): one absolute move of
+// the pointer to the point carrying the button change (0, MOUSEEVENTF_LEFTDOWN, ...). False when
+// the system did not take the event.
+bool InjectPointer(POINT screen, DWORD buttonFlags = 0);
+// A whole left click at a point for a window of another thread or process: move, press,
+// release, with a pause after each step so the owner's loop handles them one at a time.
+bool InjectClick(POINT screen, std::chrono::milliseconds pause = std::chrono::milliseconds(30));
+// Presses and releases a key (virtual-key code) as the keyboard does.
+bool InjectKey(WORD virtualKey);
+
+// Another program holding the activation, played by a thread of this process (its own input
+// queue, as another process has): its window is the foreground one and no window of this thread
+// is active. This is the state a program is in after start-up once the updater's notice has come
+// and gone (Wine hands the activation to its own tray window). The destructor ends the thread
+// (bounded).
+class ForeignForeground {
+public:
+    ForeignForeground();
+    ~ForeignForeground();
+    ForeignForeground(const ForeignForeground&) = delete;
+    ForeignForeground& operator=(const ForeignForeground&) = delete;
+
+    // The window that holds the foreground.
+    HWND Holder() const { return holder_; }
+
+    // The other thread's window is the foreground and no window of this thread is active.
+    bool Holds() const;
+
+private:
+    void Run();
+
+    HWND holder_ = nullptr;
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> take_{false};
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> finished_{false};
+    std::thread thread_;
+};
 
 // Finds a visible top-level window whose title is exactly the text, of one process (0: any).
 HWND FindTopLevelWindow(const std::wstring& title, DWORD processId);
@@ -37,7 +100,9 @@ HWND FindOwnTopLevelWindow(const std::wstring& title);
 
 // Answers a modal dialog from a second thread while the test thread sits in the dialog's own loop:
 // waits (bounded) for a top-level window with the given title, then clicks its child button whose
-// text is buttonText, or, when there is no such button, posts WM_COMMAND with commandId.
+// text is buttonText with real input, or, when there is no such button, posts WM_COMMAND with
+// commandId. A button that is not under the pointer's reach counts as not answered (the command is
+// posted all the same, so the dialog's loop ends).
 class DialogAnswerer {
 public:
     // screenshot: when not empty, the dialog is captured to this PNG file before it is answered.
@@ -66,13 +131,6 @@ private:
     std::wstring seenTexts_;
     std::thread thread_;
 };
-
-// Mouse input as the system routes it: the message goes to the window holding the capture, else
-// to the window under the point, in that window's client coordinates; the cursor moves there too.
-// keys: the MK_ flags the message carries.
-void MoveMouseTo(POINT screen, UINT keys = 0);
-void PressAt(POINT screen);
-void ReleaseAt(POINT screen);
 
 // A point of a window's client area in screen coordinates.
 POINT ScreenPointOf(HWND window, POINT client);
