@@ -168,54 +168,25 @@ POINT OnPage(const layout::Rect& r) {
     return POINT{mw::kPageAt.x + (r.left + r.right) / 2, mw::kPageAt.y + (r.top + r.bottom) / 2};
 }
 
-// A click with the real pointer at a point in the window's pixels: the system picks the control
-// under it, however deep, as it does for a user.
-void RealClick(HWND window, POINT windowPoint) {
-    POINT screen = windowPoint;
-    ClientToScreen(window, &screen);
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // Absolute coordinates are 0..65535 over the virtual screen; rounding up lands on the pixel.
-    input.mi.dx = static_cast<LONG>(((screen.x - left) * 65536LL + width - 1) / width);
-    input.mi.dy = static_cast<LONG>(((screen.y - top) * 65536LL + height - 1) / height);
-    for (DWORD flags : {DWORD{MOUSEEVENTF_MOVE}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | MOUSEEVENTF_MOVE;
-        SendInput(1, &input, sizeof(INPUT));
-        std::this_thread::sleep_for(milliseconds(40));
-    }
-}
-
-// A key pressed and released as the keyboard does: the program's low-level hook sees it.
-void PressKey(WORD virtualKey) {
-    INPUT keys[2]{};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-    std::this_thread::sleep_for(milliseconds(80));
-}
-
 // On the buttons page of profile 3: sensitivity levels 500, 1000 and 3000 (the factory seven are
 // 750 ... 4000), 500 Hz, four lines per notch, and Ctrl+C on button 3 through its function tab and the
 // assignment popup.
 void EditButtonsPage(Report& report, HWND main, DWORD processId) {
     namespace pp = layout::performance_page;
     auto level = [&](int j) {
-        RealClick(main, OnPage(pp::kLevelButtons[j]));
+        PointerClickAt(main, OnPage(pp::kLevelButtons[j]));
         std::this_thread::sleep_for(milliseconds(60));
     };
     // 750 off, 500 on, then the rest of the factory levels off and 1000 and 3000 on, 4000 last.
     for (int j : {1, 0, 3, 4, 5, 6, 9, 2, 7, 10}) {
         level(j);
     }
-    RealClick(main, OnPage(pp::kRateButtons[2]));
+    PointerClickAt(main, OnPage(pp::kRateButtons[2]));
     std::this_thread::sleep_for(milliseconds(60));
-    RealClick(main, OnPage(pp::kLinesUp.other));  // 3 lines per notch become 4 (an English installation)
+    PointerClickAt(main, OnPage(pp::kLinesUp.other));  // 3 lines per notch become 4 (an English installation)
     std::this_thread::sleep_for(milliseconds(60));
 
-    RealClick(main, OnPage(pp::kFunctionTabs[3].Bounds()));
+    PointerClickAt(main, OnPage(pp::kFunctionTabs[3].Bounds()));
     HWND popup = nullptr;
     const bool opened = WaitUntil(
         [&] { return (popup = test::FindTopLevelWindow(L"NorviKX90SettingDlg", processId)) != nullptr; },
@@ -225,10 +196,11 @@ void EditButtonsPage(Report& report, HWND main, DWORD processId) {
         return;
     }
     std::this_thread::sleep_for(milliseconds(300));
-    PressKey(VK_CONTROL);
-    PressKey('C');
+    test::InjectKey(VK_CONTROL);
+    test::InjectKey('C');
+    std::this_thread::sleep_for(milliseconds(300));  // the program's hook hands them to the key page
     const layout::Rect& ok = layout::assignment_popup::kOkButton;
-    RealClick(popup, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    PointerClickAt(popup, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
     report.Check(WaitUntil([&] { return !IsWindow(popup) || !IsWindowVisible(popup); }, milliseconds(8000)),
                  "the popup closes with OK");
 }

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/main_window_fixture.h"
-#include "core/profile/data_folders.h"
+#include "core/platform/data_folders.h"
 #include "win/skin/menu_ex.h"
 
 namespace kx90::test {
