@@ -20,7 +20,6 @@
 #include "core/pages/apply_assignment.h"
 #include "skin/skin_fixture.h"
 #include "support/gui_harness.h"
-#include "support/real_input.h"
 #include "win/app/low_level_hooks.h"
 #include "win/pages/assignment/advanced_page.h"
 #include "win/pages/assignment/assignment_popup.h"
@@ -66,16 +65,15 @@ public:
     bool Finished() const { return finished_; }
 
     static Step Click(const layout::Rect& r) {
-        return [r](HWND, POINT origin) { real::ClickAt(Centre(r, origin)); };
+        return [r](HWND, POINT origin) { InjectClick(Centre(r, origin)); };
     }
     static Step ClickOnPage(const layout::Rect& r) {
         return [r](HWND, POINT origin) {
-            real::ClickAt(
-                Centre(r, POINT{origin.x + popup::kPageArea.left, origin.y + popup::kPageArea.top}));
+            InjectClick(Centre(r, POINT{origin.x + popup::kPageArea.left, origin.y + popup::kPageArea.top}));
         };
     }
     static Step Key(WORD virtualKey) {
-        return [virtualKey](HWND, POINT) { real::Key(virtualKey); };
+        return [virtualKey](HWND, POINT) { InjectKey(virtualKey); };
     }
     static Step Capture(const std::string& name) {
         return [name](HWND window, POINT) {
@@ -130,7 +128,7 @@ protected:
         owner_ = CreateWindowExW(0, L"STATIC", L"KX90 popup owner", WS_POPUP | WS_VISIBLE, 200, 150, 600, 450,
                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         hooks_.Install(owner_);
-        real::MoveTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+        RealMoveTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
     }
     ~AssignmentPopupTest() override {
         hooks_.Remove();

@@ -7,7 +7,7 @@
 
 #include "app/main_window_fixture.h"
 #include "core/layout/assignment_popup_layout.h"
-#include "support/real_input.h"
+#include "support/gui_harness.h"
 #include "win/pages/assignment/assignment_popup.h"
 #include "win/pages/performance_page.h"
 #include "win/skin/dlg_info.h"
@@ -24,9 +24,7 @@ protected:
     ProfileRecord& Record() { return State().profiles.LiveRecord(); }
 
     void Click(HWND control) {
-        RECT r;
-        GetClientRect(control, &r);
-        real::ClickAt(real::OnScreen(control, POINT{r.right / 2, r.bottom / 2}));
+        EXPECT_TRUE(RealClickControl(control));
         PumpFor(milliseconds(50));
     }
 };
@@ -55,7 +53,7 @@ TEST_F(PerformancePageTest, RateSliderAndPrecisionStoreTheirValues) {
     // The slider's far left end stores 1, never 0.
     RECT track;
     GetClientRect(Page().PointerSpeedSlider(), &track);
-    real::ClickAt(real::OnScreen(Page().PointerSpeedSlider(), POINT{1, track.bottom / 2}));
+    EXPECT_TRUE(RealClickAt(Page().PointerSpeedSlider(), POINT{1, track.bottom / 2}));
     EXPECT_TRUE(PumpUntil([&] { return Record().pointerSpeed == 1; }, seconds(2))) << Record().pointerSpeed;
 
     const uint32_t before = Record().enhancePrecision;
@@ -66,10 +64,10 @@ TEST_F(PerformancePageTest, RateSliderAndPrecisionStoreTheirValues) {
 TEST_F(PerformancePageTest, ATypedLineCountIsTakenOverByTheTimerAndOneScreenStoresMinusOne) {
     ASSERT_TRUE(Launch());
     Click(Page().LineCountEdit());
-    real::Key(VK_END);
-    real::Key(VK_BACK);
-    real::Key(VK_BACK);
-    real::Type(L"45");
+    RealKey(VK_END);
+    RealKey(VK_BACK);
+    RealKey(VK_BACK);
+    RealType(L"45");
     Click(Page().LevelButton(3));  // focus leaves the edit (1250 is a level of the factory profile)
     EXPECT_TRUE(PumpUntil([&] { return Record().scrollLines == 30; }, seconds(6))) << Record().scrollLines;
     wchar_t shown[8] = {};
@@ -99,12 +97,12 @@ TEST_F(PerformancePageTest, AFunctionTabAssignsAKeyCombinationThroughThePopup) {
             return;
         }
         std::this_thread::sleep_for(milliseconds(300));
-        real::Key(VK_CONTROL);
-        real::Key('C');
+        InjectKey(VK_CONTROL);
+        InjectKey('C');
         RECT r;
         GetWindowRect(popup, &r);
         const layout::Rect& ok = layout::assignment_popup::kOkButton;
-        real::ClickAt(POINT{r.left + (ok.left + ok.right) / 2, r.top + (ok.top + ok.bottom) / 2});
+        InjectClick(POINT{r.left + (ok.left + ok.right) / 2, r.top + (ok.top + ok.bottom) / 2});
         answered = true;
         // Never leave the test thread in the popup's loop.
         std::this_thread::sleep_for(milliseconds(1500));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "skin/skin_fixture.h"
-#include "support/real_input.h"
+#include "support/gui_harness.h"
 #include "win/resources/resource_ids.h"
 #include "win/skin/list_box_ex.h"
 #include "win/skin/skin_scroll_wnd.h"
@@ -44,7 +44,7 @@ class ListBoxTest : public ::testing::Test {
 public:
     // For the rename endings below.
     HWND CurrentEditor() const { return Editor(list_); }
-    void ClickRow(int row) { real::ClickAt(RowPoint(list_, row)); }
+    void ClickRow(int row) { EXPECT_TRUE(RealClickAt(list_.hwnd(), RowPoint(list_, row))) << "row " << row; }
 
 protected:
     void SetUp() override {
@@ -70,11 +70,11 @@ protected:
         return skin::SkinScrollWindow(list.hwnd(), skin_.bitmap.get()) != nullptr;
     }
 
-    // The middle of a row in view, on the screen.
+    // The middle of a row in view, in the list's client area.
     static POINT RowPoint(const CListBoxEx& list, int row) {
         RECT rc{};
         SendMessageW(list.hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rc));
-        return real::OnScreen(list.hwnd(), POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+        return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     }
 
     static HWND Editor(const CListBoxEx& list) {
@@ -122,7 +122,7 @@ TEST_F(ListBoxTest, InsertAndReplaceKeepTheOwnersValueUnderTheTypeAndSelectTheRo
 }
 
 TEST_F(ListBoxTest, ARealClickOnARowPostsTheListIdAndTheRowToTheParentOrTheNotifyTarget) {
-    real::ClickAt(RowPoint(list_, 3));
+    ASSERT_TRUE(RealClickAt(list_.hwnd(), RowPoint(list_, 3)));
     ASSERT_TRUE(PumpUntil([&] { return !host_.Of(msg::kListSelChange).empty(); }, std::chrono::seconds(3)));
     auto posted = host_.Of(msg::kListSelChange);
     EXPECT_EQ(posted.back().wParam, kListId);
@@ -134,7 +134,7 @@ TEST_F(ListBoxTest, ARealClickOnARowPostsTheListIdAndTheRowToTheParentOrTheNotif
     target.Record(msg::kListSelChange);
     list_.SetNotifyTarget(target.hwnd(), true);
     host_.Clear();
-    real::ClickAt(RowPoint(list_, 5));
+    ASSERT_TRUE(RealClickAt(list_.hwnd(), RowPoint(list_, 5)));
     ASSERT_TRUE(PumpUntil([&] { return !target.Of(msg::kListSelChange).empty(); }, std::chrono::seconds(3)));
     EXPECT_EQ(target.Of(msg::kListSelChange).back().wParam, kListId);
     EXPECT_EQ(target.Of(msg::kListSelChange).back().lParam, 5);
@@ -156,7 +156,7 @@ TEST_P(ListRenameTest, DoubleClickOpensTheEditorAndTheEndingDecidesTheRow) {
     constexpr int kRow = 2;
     list_.SetRenameByDoubleClick(true);
     const uint32_t data = list_.GetItemData(kRow);
-    real::DoubleClickAt(RowPoint(list_, kRow));
+    ASSERT_TRUE(RealDoubleClickAt(list_.hwnd(), RowPoint(list_, kRow)));
     ASSERT_TRUE(PumpUntil([&] { return Editor(list_) != nullptr; }, std::chrono::seconds(3)));
     EXPECT_EQ(list_.RenamingIndex(), kRow);
     EXPECT_EQ(GetFocus(), Editor(list_));
@@ -165,7 +165,7 @@ TEST_P(ListRenameTest, DoubleClickOpensTheEditorAndTheEndingDecidesTheRow) {
     EXPECT_EQ(std::wstring(shown), RowText(kRow));
     host_.Clear();
 
-    real::Type(L"Renamed row with a long name");  // replaces the selected text
+    RealType(L"Renamed row with a long name");  // replaces the selected text
     GetParam().finish(*this);
     PumpFor(std::chrono::milliseconds(100));
 
@@ -190,13 +190,13 @@ INSTANTIATE_TEST_SUITE_P(
     ListBoxRenameEndings, ListRenameTest,
     ::testing::Values(RenameEnding{"EnterOnRelease",
                                    [](ListBoxTest& t) {
-                                       real::KeyDown(VK_RETURN);
+                                       RealKeyDown(VK_RETURN);
                                        EXPECT_NE(t.CurrentEditor(), nullptr) << "Enter commits when released";
-                                       real::KeyUp(VK_RETURN);
+                                       RealKeyUp(VK_RETURN);
                                    },
                                    true, 2},
                       RenameEnding{"FocusMovesToAnotherRow", [](ListBoxTest& t) { t.ClickRow(6); }, true, 6},
-                      RenameEnding{"Escape", [](ListBoxTest&) { real::Key(VK_ESCAPE); }, false, 2}),
+                      RenameEnding{"Escape", [](ListBoxTest&) { RealKey(VK_ESCAPE); }, false, 2}),
     [](const ::testing::TestParamInfo<RenameEnding>& info) { return std::string(info.param.name); });
 
 TEST_F(ListBoxTest, ARenameEndsWhenAnotherListStartsOne) {
@@ -206,16 +206,16 @@ TEST_F(ListBoxTest, ARenameEndsWhenAnotherListStartsOne) {
     list_.SetRenameByDoubleClick(true);
     other.SetRenameByDoubleClick(true);
 
-    real::DoubleClickAt(RowPoint(list_, 1));
+    ASSERT_TRUE(RealDoubleClickAt(list_.hwnd(), RowPoint(list_, 1)));
     ASSERT_TRUE(PumpUntil([&] { return list_.RenamingIndex() == 1; }, std::chrono::seconds(3)));
-    real::Type(L"First");
-    real::DoubleClickAt(RowPoint(other, 4));
+    RealType(L"First");
+    ASSERT_TRUE(RealDoubleClickAt(other.hwnd(), RowPoint(other, 4)));
     ASSERT_TRUE(PumpUntil([&] { return other.RenamingIndex() == 4; }, std::chrono::seconds(3)));
     EXPECT_EQ(list_.RenamingIndex(), -1);
     EXPECT_EQ(Editor(list_), nullptr);
     EXPECT_EQ(list_.GetItemText(1), L"First") << "the first rename was committed";
 
-    real::Key(VK_ESCAPE);
+    RealKey(VK_ESCAPE);
     PumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(Editor(other), nullptr);
     EXPECT_EQ(other.GetItemText(4), RowText(4));
@@ -230,8 +230,8 @@ TEST_F(ListBoxTest, AddItemAndEditAppendsTheRowAndRenamesIt) {
     EXPECT_EQ(list_.GetCurSel(), kRows);
     ASSERT_NE(Editor(list_), nullptr);
     EXPECT_EQ(list_.RenamingIndex(), kRows);
-    real::Type(L"Macro 1");
-    real::Key(VK_RETURN);
+    RealType(L"Macro 1");
+    RealKey(VK_RETURN);
     PumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(list_.GetItemText(kRows), L"Macro 1");
     EXPECT_EQ(list_.GetItemData(kRows), 0x0A000007u) << "a plain row keeps all 32 bits";

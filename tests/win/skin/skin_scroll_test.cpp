@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/skin_fixture.h"
-#include "support/real_input.h"
+#include "support/gui_harness.h"
 #include "win/resources/resource_ids.h"
 #include "win/skin/list_box_ex.h"
 #include "win/skin/skin_scroll_wnd.h"
@@ -82,7 +82,7 @@ protected:
         return skin::LayOutScrollBar(Length(), Bar().Tile(), Bar().State());
     }
     // A point on the vertical bar, `along` pixels from its top, on the screen.
-    POINT OnBar(int along) { return real::OnScreen(Bar().hwnd(), POINT{Bar().Tile() / 2, along}); }
+    POINT OnBar(int along) { return ScreenPointOf(Bar().hwnd(), POINT{Bar().Tile() / 2, along}); }
     // A pixel inside the down arrow's rounded square, off its triangle.
     COLORREF DownArrowPixel() { return WindowPixel(Bar().hwnd(), POINT{2, Length() - Bar().Tile() / 2}); }
     void ScrollListTo(int top) {
@@ -150,8 +150,7 @@ TEST_F(SkinScrollTest, HoldingTheDownArrowOnTheLastPageKeepsSendingLineDownAndTh
     const COLORREF normal = DownArrowPixel();
     const POINT arrow = OnBar(Length() - Bar().Tile() / 2);
 
-    real::MoveTo(arrow);
-    real::ButtonDown();
+    RealPressAt(arrow);
     EXPECT_EQ(commands.Count(SB_LINEDOWN), 1) << "the press sends at once";
     const COLORREF pressed = DownArrowPixel();
     EXPECT_NE(pressed, normal) << "a held arrow is drawn pressed";
@@ -161,17 +160,17 @@ TEST_F(SkinScrollTest, HoldingTheDownArrowOnTheLastPageKeepsSendingLineDownAndTh
     EXPECT_LE(held, 7);
 
     // Off the arrow the repetition waits and the arrow looks released; back on, it goes on.
-    real::MoveTo(real::OnScreen(list_.hwnd(), POINT{40, 40}));
+    RealMoveTo(ScreenPointOf(list_.hwnd(), POINT{40, 40}));
     const int offAt = commands.Count(SB_LINEDOWN);
     PumpFor(std::chrono::milliseconds(400));
     EXPECT_EQ(commands.Count(SB_LINEDOWN), offAt);
     EXPECT_EQ(DownArrowPixel(), normal);
-    real::MoveTo(arrow);
+    RealMoveTo(arrow);
     PumpFor(std::chrono::milliseconds(400));
     EXPECT_GE(commands.Count(SB_LINEDOWN), offAt + 2);
     EXPECT_EQ(DownArrowPixel(), pressed);
 
-    real::ButtonUp();
+    RealReleaseAt(arrow);
     const int released = commands.Count(SB_LINEDOWN);
     PumpFor(std::chrono::milliseconds(400));
     EXPECT_EQ(commands.Count(SB_LINEDOWN), released) << "nothing after the release";
@@ -184,8 +183,7 @@ TEST_F(SkinScrollTest, HoldingTheTrackPagesUntilTheThumbReachesThePointer) {
     const skin::ScrollBarGeometry before = Geometry();
     ASSERT_GT(before.thumb, 0);
     const int pointer = before.arrow + before.track * 3 / 4;  // well below the thumb
-    real::MoveTo(OnBar(pointer));
-    real::ButtonDown();
+    RealPressAt(OnBar(pointer));
     PumpFor(std::chrono::milliseconds(1500));
     const skin::ScrollBarGeometry held = Geometry();
     EXPECT_GT(Top(), 0);
@@ -194,30 +192,29 @@ TEST_F(SkinScrollTest, HoldingTheTrackPagesUntilTheThumbReachesThePointer) {
     const int top = Top();
     PumpFor(std::chrono::milliseconds(300));
     EXPECT_EQ(Top(), top);
-    real::ButtonUp();
+    RealReleaseAt(OnBar(pointer));
     EXPECT_EQ(Bar().State().position, Top());
 }
 
 TEST_F(SkinScrollTest, DraggingTheThumbScrollsTheListAndHoverFollowsThePointer) {
     const skin::ScrollBarGeometry geometry = Geometry();
     const int thumbMiddle = geometry.ThumbBegin() + geometry.thumb / 2;
-    real::MoveTo(OnBar(thumbMiddle));
+    RealMoveTo(OnBar(thumbMiddle));
     EXPECT_EQ(Bar().HoverPart(), skin::kScrollThumb);
-    real::MoveTo(real::OnScreen(host_.hwnd(), POINT{380, 280}));
+    RealMoveTo(ScreenPointOf(host_.hwnd(), POINT{380, 280}));
     EXPECT_TRUE(
         PumpUntil([&] { return Bar().HoverPart() == skin::kScrollPartNone; }, std::chrono::seconds(2)))
         << "leaving the bar clears the hover";
 
-    real::MoveTo(OnBar(thumbMiddle));
-    real::ButtonDown();
+    RealPressAt(OnBar(thumbMiddle));
     EXPECT_TRUE(Bar().IsDragging());
     const int offset = (geometry.track - geometry.thumb) / 2;
-    real::DragTo(OnBar(thumbMiddle), OnBar(thumbMiddle + offset));
+    RealDragTo(OnBar(thumbMiddle), OnBar(thumbMiddle + offset));
     const int expected = skin::ScrollDragPosition(geometry, Bar().State(), 0, offset);
     ASSERT_GT(expected, 0);
     EXPECT_EQ(Bar().State().trackPosition, expected);
     EXPECT_EQ(Top(), expected) << "the list follows the thumb while it is dragged";
-    real::ButtonUp();
+    RealReleaseAt(OnBar(thumbMiddle + offset));
     EXPECT_FALSE(Bar().IsDragging());
     EXPECT_EQ(Top(), expected);
     EXPECT_EQ(Bar().State().position, expected);
@@ -325,7 +322,7 @@ TEST_F(SkinScrollTest, ScreenshotOfAWrappedListAndShortBars) {
         info.nPage = 3;
         bar->SetScrollInfo(info, true);
     }
-    real::MoveTo(OnBar(Geometry().ThumbBegin() + 2));  // the thumb drawn hovered
+    RealMoveTo(OnBar(Geometry().ThumbBegin() + 2));  // the thumb drawn hovered
     PumpFor(std::chrono::milliseconds(100));
     EXPECT_TRUE(CaptureWindowToPng(host_.hwnd(), ScreenshotDir() / "skin_scroll_list.png"));
 }

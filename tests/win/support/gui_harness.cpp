@@ -1,4 +1,4 @@
-// Bounded message pumping, real pointer input, dialog answering and window capture for GUI tests.
+// Bounded message pumping, real pointer and key input, dialog answering and window capture for GUI tests.
 #include "support/gui_harness.h"
 
 #include <algorithm>
@@ -117,6 +117,16 @@ void WaitOutDoubleClick(POINT screen) {
     }
 }
 
+// A key as the keyboard sends it: the virtual key with its scan code.
+INPUT KeyInput(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
 void PressLeft(POINT screen) {
     InjectPointer(screen, MOUSEEVENTF_LEFTDOWN);
     lastPress = LastPress{true, screen, GetTickCount()};
@@ -183,10 +193,7 @@ bool InjectClick(POINT screen, std::chrono::milliseconds pause) {
 }
 
 bool InjectKey(WORD virtualKey) {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT keys[2] = {KeyInput(virtualKey, 0), KeyInput(virtualKey, KEYEVENTF_KEYUP)};
     return SendInput(2, keys, sizeof(INPUT)) == 2;
 }
 
@@ -266,6 +273,45 @@ bool RealHoverAt(HWND window, POINT client) {
     }
     RealMoveTo(screen);
     return true;
+}
+
+void RealDragTo(POINT from, POINT to, int steps) {
+    for (int i = 1; i <= steps; ++i) {
+        RealMoveTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
+}
+
+void RealKeyDown(WORD virtualKey) {
+    INPUT key = KeyInput(virtualKey, 0);
+    SendInput(1, &key, sizeof key);
+    Settle();
+}
+
+void RealKeyUp(WORD virtualKey) {
+    INPUT key = KeyInput(virtualKey, KEYEVENTF_KEYUP);
+    SendInput(1, &key, sizeof key);
+    Settle();
+}
+
+void RealKey(WORD virtualKey) {
+    RealKeyDown(virtualKey);
+    RealKeyUp(virtualKey);
+}
+
+void RealType(const std::wstring& text) {
+    // Each UTF-16 unit goes in as a VK_PACKET press and release; the loop turns it into WM_CHAR.
+    std::vector<INPUT> keys;
+    for (wchar_t unit : text) {
+        for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT key{};
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = unit;
+            key.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            keys.push_back(key);
+        }
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    Settle();
 }
 
 void ParkPointer() {

@@ -1,5 +1,5 @@
-// Helpers for GUI tests of real windows under Wine: bounded message pumping, clicks, answering
-// modal dialogs, and capturing a window into a PNG file.
+// Helpers for GUI tests of real windows under Wine: bounded message pumping, clicks and keys,
+// answering modal dialogs, and capturing a window into a PNG file.
 #pragma once
 
 #include <windows.h>
@@ -20,12 +20,16 @@ bool PumpUntil(const std::function<bool()>& predicate, std::chrono::milliseconds
 // Runs the message loop for a while (lets posted messages and timers arrive).
 void PumpFor(std::chrono::milliseconds duration);
 
-// Real pointer input. Every press and move goes through SendInput as absolute pointer moves over
-// the virtual screen, the path a user's mouse takes: the system picks the window (capture, hit
-// testing, activation on a press, double clicks), so a test passes only where a user would
-// succeed. The functions that pump run this thread's message loop after each step until the
-// input is handled (bounded). A press close to the previous one waits out the double-click time
-// first, so two clicks stay two clicks (RealDoubleClickAt makes the double click on purpose).
+// Real pointer and keyboard input. Every press and move goes through SendInput as absolute pointer
+// moves over the virtual screen, the path a user's mouse takes, and keys go in as a keyboard's: the
+// system picks the window (capture, hit testing, activation on a press, double clicks, focus), so
+// a test passes only where a user would succeed.
+// The Real... functions are for windows of the calling thread: they run its message loop after
+// each step until the input is handled (bounded). The Inject... functions further down never pump;
+// they are for windows of another thread or process, for example from a second thread while the
+// test thread sits in a modal loop.
+// A press close to the previous one waits out the double-click time first, so two clicks stay two
+// clicks (RealDoubleClickAt makes the double click on purpose).
 
 // Moves the pointer to a screen point (the left button stays as it is).
 void RealMoveTo(POINT screen);
@@ -43,6 +47,19 @@ bool RealClickControl(HWND control);
 bool RealDoubleClickAt(HWND window, POINT client);
 // Moves the pointer over a point of the window's client area (raising it like RealClickAt).
 bool RealHoverAt(HWND window, POINT client);
+// Moves the pointer from one screen point to another in even steps, pumping after each, the left
+// button staying as it is: between RealPressAt and RealReleaseAt, a drag the window follows step
+// by step.
+void RealDragTo(POINT from, POINT to, int steps = 8);
+
+// Real keys, pumped the same way: the focused window of this thread gets them through its loop
+// (with TranslateMessage, so a key that makes a character makes it).
+// Presses and releases a key (virtual-key code), or does only one of the two.
+void RealKey(WORD virtualKey);
+void RealKeyDown(WORD virtualKey);
+void RealKeyUp(WORD virtualKey);
+// Types text as Unicode characters (independent of the keyboard layout).
+void RealType(const std::wstring& text);
 
 // Makes the window (or one of its children) the window under the screen point for hit testing.
 // Nothing changes when it already is, so the activation a test sets up stays as it is; otherwise
@@ -54,14 +71,14 @@ bool EnsureOnTopAt(HWND window, POINT screen);
 // starts without anything under the pointer.
 void ParkPointer();
 
-// The raw step, without pumping (for driving other threads and processes): one absolute move of
+// The raw steps, without pumping (for driving other threads and processes): one absolute move of
 // the pointer to the point carrying the button change (0, MOUSEEVENTF_LEFTDOWN, ...). False when
 // the system did not take the event.
 bool InjectPointer(POINT screen, DWORD buttonFlags = 0);
 // A whole left click at a point for a window of another thread or process: move, press,
 // release, with a pause after each step so the owner's loop handles them one at a time.
 bool InjectClick(POINT screen, std::chrono::milliseconds pause = std::chrono::milliseconds(30));
-// Presses and releases a key (virtual-key code) as the keyboard does.
+// Presses and releases a key (virtual-key code, with its scan code) as the keyboard does.
 bool InjectKey(WORD virtualKey);
 
 // Another program holding the activation, played by a thread of this process (its own input
