@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, TheMouseArrivingAgainIsOpenedAndAnnounced) {
 TEST_F(MainWindowTest, ApplySendsTheProfileAndSavesItOnlyAfterwards) {
     ASSERT_TRUE(Launch());
     ProfileRecord& live = State().profiles.LiveRecord();
-    live.scrollLines = 7;
+    live.heightSetting = 7;  // a value no control of the pages takes back before a write
     const int slot = State().profiles.CurrentSlot();
     ASSERT_GE(slot, 1);
     const auto before = FileBytes(ProfileFilePath(Data(), slot));
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
     Mouse().FailCommand(kCmdKeyMatrix);
     const int slot = State().profiles.CurrentSlot();
     const auto before = FileBytes(ProfileFilePath(Data(), slot));
-    State().profiles.LiveRecord().scrollLines = 9;
+    State().profiles.LiveRecord().heightSetting = 9;
     InfoAnswerer answer;
     Click(Window().ApplyButton());
     EXPECT_EQ(answer.Text(), L"write mousekey metix fail.\n");
@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, ClosingTheProgressWindowMidWriteStillEndsAndSavesTheWrite
     ASSERT_TRUE(Launch());
     Mouse().LeaveWritesPending(300);  // every data report takes 0.3 s: the write lasts about 2 s
     ProfileRecord& live = State().profiles.LiveRecord();
-    live.scrollLines = 6;
+    live.heightSetting = 6;
     const int slot = State().profiles.CurrentSlot();
     const auto before = FileBytes(ProfileFilePath(Data(), slot));
     std::atomic<bool> closedMidWrite{false};
