@@ -23,13 +23,6 @@ namespace kx90 {
 // The main window's title: also how a second copy of the program finds the first one.
 inline constexpr wchar_t kMainWindowTitle[] = L"Norvi KX90 Gaming Mouse Driver";
 
-// A shaped button of the main window: tells its parent where the pointer is, so the help line
-// follows the pointer over the buttons too.
-class MainShapedButton : public skin::CIrrButton {
-protected:
-    bool OnMouseMove(UINT keys, POINT at) override;
-};
-
 class CKX77DriverDlg : public ui::Dialog {
 public:
     static constexpr int kPageCount = pages::kPageCount;
@@ -177,9 +170,9 @@ private:
     skin::CGDIBitmapBtn language_;
     HWND flag_ = nullptr;
     ui::UniqueBitmap flagBitmap_;
-    std::array<MainShapedButton, kPageCount> tabs_;
-    std::array<MainShapedButton, kProfileCount> profiles_;
-    MainShapedButton apply_;
+    std::array<skin::CIrrButton, kPageCount> tabs_;
+    std::array<skin::CIrrButton, kProfileCount> profiles_;
+    skin::CIrrButton apply_;
 
     pages::PageList pages_;
 

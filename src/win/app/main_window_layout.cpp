@@ -95,14 +95,6 @@ ui::UniqueBitmap PlainSkin(SIZE size, COLORREF buttonColor) {
 
 }  // namespace
 
-bool MainShapedButton::OnMouseMove(UINT keys, POINT at) {
-    CIrrButton::OnMouseMove(keys, at);
-    POINT inParent = at;
-    MapWindowPoints(hwnd(), Parent(), &inParent, 1);
-    PostMessageW(Parent(), WM_MOUSEMOVE, keys, ui::LParamFromPoint(inParent));
-    return true;
-}
-
 void CKX77DriverDlg::LoadSkins() {
     const std::wstring folder = installDir_ + L"\\skins\\";
     normal_ = ui::LoadSkinBitmap(folder + L"Main_Normal.bmp");
@@ -169,10 +161,11 @@ void CKX77DriverDlg::CreateControls() {
     const LanguageStrings& s = app_.language.Strings();
     const std::u16string* profileNames[kProfileCount] = {&s.str_profile1, &s.str_profile2, &s.str_profile3,
                                                          &s.str_profile4, &s.str_profile5};
-    auto shaped = [&](MainShapedButton& button, const layout::Quad& quad, const std::u16string* name, UINT id,
+    auto shaped = [&](skin::CIrrButton& button, const layout::Quad& quad, const std::u16string* name, UINT id,
                       bool checkMode) {
         button.SetFacePages(normal, down, over, normal);
         button.SetCheckMode(checkMode);
+        button.SetReportMovesToParent(true);
         ui::UniqueRegion region(ui::QuadRegion(quad));
         button.CreateShaped(plainSkin && name != nullptr ? ui::Wide(*name) : L"", WS_CHILD | WS_VISIBLE,
                             region.get(), hwnd(), id);

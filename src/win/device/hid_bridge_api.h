@@ -17,6 +17,5 @@ extern "C" {
 HIDBRIDGE_API HANDLE WINAPI OpenHidDevice(const wchar_t* devicePath);
 }
 
-// The export's name and type, for GetProcAddress.
-inline constexpr const char* kOpenHidDeviceExport = "OpenHidDevice";
+// The export's type, for GetProcAddress (its name is the device link's kBridgeExport).
 using OpenHidDeviceFn = HANDLE(WINAPI*)(const wchar_t* devicePath);

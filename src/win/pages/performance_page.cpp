@@ -35,14 +35,6 @@ int IndexOf(UINT id, UINT first, int count) {
 
 }  // namespace
 
-bool FunctionTabButton::OnMouseMove(UINT keys, POINT at) {
-    CIrrButton::OnMouseMove(keys, at);
-    POINT inParent = at;
-    MapWindowPoints(hwnd(), Parent(), &inParent, 1);
-    PostMessageW(Parent(), WM_MOUSEMOVE, keys, ui::LParamFromPoint(inParent));
-    return true;
-}
-
 bool CDlgMainSet::OnCreate() {
     CreateControls();
     if (Services().skinMenu == nullptr || !Services().skinMenu->Usable()) {
@@ -112,8 +104,9 @@ void CDlgMainSet::CreateControls() {
 
 void CDlgMainSet::CreateTabs() {
     for (int k = 0; k < kButtonCount; ++k) {
-        FunctionTabButton& tab = tabs_[static_cast<size_t>(k)];
+        skin::CIrrButton& tab = tabs_[static_cast<size_t>(k)];
         tab.SetCheckMode(true);
+        tab.SetReportMovesToParent(true);
         ui::UniqueRegion region(ui::QuadRegion(pp::kFunctionTabs[k]));
         tab.CreateShaped(L"", WS_CHILD | WS_VISIBLE, region.get(), hwnd(),
                          kTabFirstId + static_cast<UINT>(k));
@@ -125,7 +118,7 @@ void CDlgMainSet::LoadTabFaces() {
     // Whole-page pictures with the tabs' captions in the interface language: changed, normal, hover.
     const UINT first =
         Services().language->IsChinese() ? IDB_FUNCTION_TABS_CN_FIRST : IDB_FUNCTION_TABS_EN_FIRST;
-    for (FunctionTabButton& tab : tabs_) {
+    for (skin::CIrrButton& tab : tabs_) {
         tab.LoadFaceResources(first + 1, first, first + 2, first + 1);
         tab.Invalidate();
     }

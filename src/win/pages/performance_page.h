@@ -14,12 +14,6 @@
 
 namespace kx90::pages {
 
-// A function tab: tells the page where the pointer is, so the help line follows it over the tabs.
-class FunctionTabButton : public skin::CIrrButton {
-protected:
-    bool OnMouseMove(UINT keys, POINT at) override;
-};
-
 class CDlgMainSet : public PageWindow {
 public:
     static constexpr UINT kPageId = 103;
@@ -69,7 +63,7 @@ private:
     std::array<skin::CGDIBitmapBtn, kLevelButtonCount> levels_;
     std::array<skin::CGDIBitmapBtn, kRateButtonCount> rates_;
     std::array<skin::CGDIBitmapBtn, kButtonCount> markers_;
-    std::array<FunctionTabButton, kButtonCount> tabs_;
+    std::array<skin::CIrrButton, kButtonCount> tabs_;
     skin::CPngHSliderBar pointerSpeed_;
     skin::CPngHSliderBar liftHeight_;
     skin::CGDIBitmapBtn accuracy_;

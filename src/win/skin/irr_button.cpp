@@ -158,8 +158,13 @@ void CIrrButton::TrackHover(POINT at) {
     }
 }
 
-bool CIrrButton::OnMouseMove(UINT, POINT at) {
+bool CIrrButton::OnMouseMove(UINT keys, POINT at) {
     TrackHover(at);
+    if (reportMoves_) {
+        POINT inParent = at;
+        MapWindowPoints(hwnd(), Parent(), &inParent, 1);
+        PostMessageW(Parent(), WM_MOUSEMOVE, keys, ui::LParamFromPoint(inParent));
+    }
     return true;
 }
 

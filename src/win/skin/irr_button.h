@@ -28,6 +28,9 @@ public:
     void SetCheck(bool checked);
     bool GetCheck() const { return checked_; }
     void SetCheckMode(bool checkMode) { checkMode_ = checkMode; }
+    // Every move over the button is also posted to the parent (in the parent's coordinates), so a
+    // help line that follows the pointer follows it over the button too.
+    void SetReportMovesToParent(bool report) { reportMoves_ = report; }
     void SetTooltipText(const std::wstring& text, bool activate) { tooltip_.SetText(hwnd(), text, activate); }
     bool IsHover() const { return hover_; }
     // Whether a point in the button's client coordinates lies on the shape.
@@ -63,6 +66,7 @@ private:
     POINT centre_{};           // parent coordinates
     std::wstring caption_;
     bool checkMode_ = false;
+    bool reportMoves_ = false;
     bool checked_ = false;
     bool hover_ = false;
     bool pressed_ = false;

@@ -79,7 +79,8 @@ TEST(DeviceLinkWin, BridgeExportOpensADevicePathForOverlappedIo) {
     HMODULE bridge = LoadLibraryW(dll.c_str());
     ASSERT_NE(bridge, nullptr);
     // Through void*: FARPROC has no parameters, and GCC warns on a direct cast.
-    auto open = reinterpret_cast<OpenHidDeviceFn>(reinterpret_cast<void*>(GetProcAddress(bridge, kOpenHidDeviceExport)));
+    auto open =
+        reinterpret_cast<OpenHidDeviceFn>(reinterpret_cast<void*>(GetProcAddress(bridge, kBridgeExport)));
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(open(nullptr), INVALID_HANDLE_VALUE);
     EXPECT_EQ(open(L"\\\\?\\hid#no_such_device#0"), INVALID_HANDLE_VALUE);
