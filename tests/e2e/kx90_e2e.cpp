@@ -23,6 +23,7 @@
 #include "core/device/device_protocol.h"
 #include "core/device/profile_writer.h"
 #include "core/layout/assignment_popup_layout.h"
+#include "core/layout/lighting_page_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
 #include "core/platform/data_folders.h"
@@ -168,6 +169,91 @@ POINT OnPage(const layout::Rect& r) {
     return POINT{mw::kPageAt.x + (r.left + r.right) / 2, mw::kPageAt.y + (r.top + r.bottom) / 2};
 }
 
+// Bytes as the virtual mouse's state file writes them: "%02X" each, one space between.
+std::string SpacedHex(std::span<const uint8_t> bytes) {
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char part[4];
+        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", bytes[i]);
+        text += part;
+    }
+    return text;
+}
+
+// On the lighting page of profile 3: steady light in preset colour 9 first, then colour cycle with
+// the three colours switched on (presets 1, 17 and 24) and proximity sensing off.
+void EditLightingPage(Report& report, HWND main) {
+    namespace lp = layout::lighting_page;
+    PointerClickAt(main, QuadCentre(mw::kTabs[1]));
+    const bool shown = WaitUntil([&] { return VisiblePage(main) != nullptr; }, milliseconds(3000));
+    std::this_thread::sleep_for(milliseconds(300));  // the page makes its controls when first shown
+    report.Check(shown, "the lighting tab shows its page");
+    std::string missed;
+    auto press = [&](const layout::LocalizedRect& r, const char* what) {
+        const POINT at = OnPage(r.other);  // an English installation
+        bool pressed = PointerClickAt(main, at);
+        if (!pressed) {
+            // A tooltip of the control pressed before may still lie over this one: as a user's
+            // hand would, rest the pointer on an empty part of the page until it has gone.
+            RECT rc;
+            GetWindowRect(main, &rc);
+            test::InjectPointer(POINT{rc.left + mw::kPageAt.x + 60, rc.top + mw::kPageAt.y + 420});
+            std::this_thread::sleep_for(milliseconds(800));
+            pressed = PointerClickAt(main, at);
+        }
+        if (!pressed) {
+            missed += std::string(missed.empty() ? "" : ", ") + what;
+        }
+        std::this_thread::sleep_for(milliseconds(100));
+    };
+    press(lp::kModeButtons[0], "steady");
+    press(lp::PresetSwatch(9), "preset 9");
+    press(lp::kModeButtons[4], "colour cycle");
+    press(lp::kMultiColorSwitch, "three colours");
+    const int presets[3] = {1, 17, 24};
+    for (int slot = 0; slot < 3; ++slot) {
+        press(lp::kMultiColorSwatches[slot], "a colour swatch");
+        press(lp::PresetSwatch(presets[slot]), "a preset");
+    }
+    press(lp::kProximityOff, "proximity off");
+    report.Check(missed.empty(), "every lighting control lies under the pointer", missed);
+    PointerClickAt(main, QuadCentre(mw::kTabs[0]));
+    std::this_thread::sleep_for(milliseconds(200));
+}
+
+// After Apply: the file holds the lighting page's choices and the mouse holds what they say.
+void CheckLightingPage(Report& report, const std::string& state, const fs::path& profileFile) {
+    namespace lp = layout::lighting_page;
+    ProfileRecord record{};
+    if (ReadProfileFile(profileFile, record).status != FileStatus::kOk) {
+        report.Check(false, "profile 3 readable after the lighting page's write");
+        return;
+    }
+    const bool chosen =
+        record.lightingMode == kLightingMultiColor && record.multiColorOn == 1 &&
+        record.colors[3] == lp::kPresetColors[9] && record.colors[0] == lp::kPresetColors[1] &&
+        record.colors[1] == lp::kPresetColors[17] && record.colors[2] == lp::kPresetColors[24] &&
+        record.colorPreset[1] == 17 && record.proximitySensing == 0;
+    report.Check(chosen, "Profile3.cfg holds colour cycle with three preset colours, proximity off",
+                 "mode " + std::to_string(record.lightingMode) + " switch " +
+                     std::to_string(record.multiColorOn) + " colours " + Hex32(record.colors[0]) + " " +
+                     Hex32(record.colors[1]) + " " + Hex32(record.colors[2]) + " " + Hex32(record.colors[3]));
+    report.Check(LineOf(state, "led_color") == Hex32(record.colors[3]), "the mouse holds the single colour",
+                 LineOf(state, "led_color"));
+    const LightingEffect effect = LightingEffectOf(record);
+    const std::string expectedEffect =
+        std::to_string(effect.mode) + " " + std::to_string(effect.p1) + " " + std::to_string(effect.p2);
+    report.Check(LineOf(state, "effect") == expectedEffect, "the mouse holds the colour-cycle effect",
+                 LineOf(state, "effect") + " != " + expectedEffect);
+    const auto payload = BuildMultiColorPayload(std::span<const uint32_t, 3>(record.colors, 3));
+    report.Check(LineOf(state, "multi_colors") == SpacedHex(payload), "the mouse holds the three colours",
+                 LineOf(state, "multi_colors"));
+    char proximity[4];
+    std::snprintf(proximity, sizeof proximity, "%02X", ProximityByteOf(0, record.lightingMode));
+    report.Check(LineOf(state, "proximity") == proximity, "the mouse has proximity sensing off",
+                 LineOf(state, "proximity"));
+}
+
 // On the buttons page of profile 3: sensitivity levels 500, 1000 and 3000 (the factory seven are
 // 750 ... 4000), 500 Hz, four lines per notch, and Ctrl+C on button 3 through its function tab and the
 // assignment popup.
@@ -220,12 +306,7 @@ void CheckButtonsPage(Report& report, const std::string& state, const fs::path& 
                      std::to_string(record.dpiLevels[2]) + " " + std::to_string(record.dpiLevels[3]));
     const DpiTable table =
         BuildDpiTable(std::span<const uint32_t, kDpiLevelCount>(record.dpiLevels, kDpiLevelCount));
-    std::string expected;
-    for (size_t i = 0; i < table.bytes.size(); ++i) {
-        char part[4];
-        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", table.bytes[i]);
-        expected += part;
-    }
+    const std::string expected = SpacedHex(table.bytes);
     report.Check(LineOf(state, "dpi_table") == expected, "the mouse holds that sensitivity table",
                  LineOf(state, "dpi_table") + " != " + expected);
     report.Check(record.reportRate == 2 && LineOf(state, "report_rate") == "2",
@@ -394,6 +475,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(ReadText(state).value_or("") == stateBefore,
                  "selecting profile 3 sends nothing to the mouse");
     EditButtonsPage(report, main, first.id());
+    EditLightingPage(report, main);
     report.Check(ReadText(state).value_or("") == stateBefore, "the page's edits send nothing before Apply");
 
     const auto applied = fs::file_time_type::clock::now();
@@ -423,6 +505,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
                  "the virtual mouse in normal mode received the write");
     CheckKeyMatrix(report, written, profile3);
     CheckButtonsPage(report, written, profile3);
+    CheckLightingPage(report, written, profile3);
     NoteMemory(report, first, "after the pages and a write");
     report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
     ChooseKoreanByPointer(report, first, main, dataDir, start);
