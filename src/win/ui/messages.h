@@ -64,6 +64,14 @@ inline constexpr UINT kRestoreDefaults = 0x806;
 // A page tells the user, once the loop runs, that a file of the installation is missing.
 inline constexpr UINT kInstallationNotice = WM_APP + 0x10;
 
+// The firmware check's worker to the support page: a download ended (wParam the request's number,
+// lParam its DownloadStatus). The description and the image have one message each.
+inline constexpr UINT kFirmwareDescription = WM_APP + 0x11;
+inline constexpr UINT kFirmwareImage = WM_APP + 0x12;
+
+// The support page to the main window: the live record was replaced (an import); the pages show it.
+inline constexpr UINT kRecordReplaced = WM_APP + 0x13;
+
 }  // namespace kx90::msg
 
 namespace kx90::cmd {
@@ -109,6 +117,9 @@ inline constexpr UINT_PTR kScrollFrameSync = 100;
 // typed line count is taken over (every 4000 ms).
 inline constexpr UINT_PTR kMarkerHighlight = 17;
 inline constexpr UINT_PTR kCommitLineCount = 152;
+
+// The support page: the online firmware check's time-out (2000 ms).
+inline constexpr UINT_PTR kFirmwareCheckTimeOut = 5;
 
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;
