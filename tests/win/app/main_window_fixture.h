@@ -80,6 +80,7 @@ struct MainWindowSetup {
     bool mousePresent = true;
     bool installedLanguages = false;  // the build's full language files, when installed
     bool skinMenuMissing = false;     // SkinMenu.dll looked for where there is none
+    bool keepData = false;            // start again on the data folder of the last start
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -92,7 +93,9 @@ protected:
     // Lays out the installation and starts the window; true once it shows.
     bool Launch(const MainWindowSetup& setup = {}) {
         std::error_code ec;
-        std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        if (!setup.keepData) {
+            std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        }
         PrepareInstallation(setup);
         auto transport = std::make_unique<VirtualMouse>(SystemClock());
         mouse_ = transport.get();
