@@ -129,6 +129,12 @@ TEST_F(StatisticsPageTest, RealClicksAndWheelTurnsRaiseTheFiguresAndExitSavesThe
     EXPECT_TRUE(PumpUntil([&] { return Counts().pointerTravel >= travel + 120; }, seconds(3)))
         << Counts().pointerTravel - travel;
 
+    // Windows asking whether the session may end gets the counts saved first.
+    SendMessageW(Window().hwnd(), WM_QUERYENDSESSION, 0, 0);
+    const std::vector<uint8_t> atLogOff = ReadAllBytes(Page().FilePath());
+    ASSERT_EQ(atLogOff.size(), 24u);
+    EXPECT_EQ(std::memcmp(atLogOff.data(), &Counts(), 20), 0) << "the five button and wheel counts";
+
     // What the page shows is what it counted; at exit the counts reach Sts.cfg.
     Screenshot("statistics_counting_en.png");
     const pages::StatisticsCounts shown = Counts();
@@ -188,6 +194,22 @@ TEST_F(StatisticsPageTest, StoredCountsShowTheirTrophyAndAResetAsksFirst) {
     GetClientRect(Page().LevelBar(), &bar);
     EXPECT_EQ(bar.right, pages::LevelBarWidth(0));
     Screenshot("statistics_level0_en.png");
+}
+
+TEST_F(StatisticsPageTest, AMissingStsCfgIsToldAtStartAndTheExitCreatesIt) {
+    ASSERT_TRUE(Launch());
+    Close();
+    const std::filesystem::path file = StatisticsFilePath(Data());
+    std::filesystem::remove(file);
+    InfoAnswerer answer;
+    MainWindowSetup again;
+    again.keepData = true;
+    ASSERT_TRUE(Launch(again));
+    EXPECT_EQ(answer.Text(), L"Failed to open file, check whether there is a " + file.wstring() + L" path?");
+    ShowStatisticsPage();
+    EXPECT_EQ(Counts().leftPresses, 1u) << "counting from zero: the tab click";
+    Close();
+    EXPECT_EQ(ReadAllBytes(file).size(), 24u);
 }
 
 TEST_F(StatisticsPageTest, TheHelpLineNamesTheTrophyAndTheResetButton) {
