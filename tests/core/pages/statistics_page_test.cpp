@@ -225,6 +225,15 @@ TEST_F(StatisticsFileTest, ALongerFileIsReplacedByACleanOneOnTheNextSave) {
     EXPECT_EQ(ReadAllBytes(Path()), FileBytes({10, 20, 31, 40, 50, 60}));
 }
 
+TEST_F(StatisticsFileTest, AFolderInPlaceOfTheFileLoadsZerosAndItsSaveIsRefused) {
+    std::filesystem::create_directories(Path());
+    EXPECT_EQ(file_.Load(), StatisticsCounts{});
+    EXPECT_TRUE(notifier_.shown.empty()) << "not a missing file";
+    EXPECT_FALSE(file_.Save({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(ShownLines(notifier_), std::vector<std::string>{"box Info: Access denied while saving"});
+    EXPECT_TRUE(std::filesystem::is_directory(Path()));
+}
+
 TEST_F(StatisticsFileTest, SaveFailuresShowTheirCatalogueTextsAndTheQuietSaveShowsNone) {
     struct Row {
         std::function<void()> arrange;
