@@ -126,6 +126,16 @@ void StatisticsState::Reset() {
     changed_ = true;
 }
 
+void StatisticsState::AddStoredCounts(const StatisticsCounts& stored) {
+    counts_.leftPresses += stored.leftPresses;
+    counts_.middlePresses += stored.middlePresses;
+    counts_.rightPresses += stored.rightPresses;
+    counts_.wheelUpNotches += stored.wheelUpNotches;
+    counts_.wheelDownNotches += stored.wheelDownNotches;
+    counts_.pointerTravel += stored.pointerTravel;
+    changed_ = true;
+}
+
 StatisticsFile::StatisticsFile(std::filesystem::path dataDir, Notifier& notifier, const UiLanguage& language)
     : dataDir_(std::move(dataDir)), notifier_(notifier), language_(language) {}
 
@@ -137,6 +147,7 @@ StatisticsCounts StatisticsFile::Load() {
     const std::filesystem::path path = FilePath();
     StatisticsCounts counts;
     const FileReadResult read = ReadFilePrefix(path, BytesOf(counts));
+    unread_ = read.status == FileStatus::kAccessDenied || read.status == FileStatus::kFailed;
     if (read.status == FileStatus::kOk) {
         return counts;
     }
@@ -144,6 +155,22 @@ StatisticsCounts StatisticsFile::Load() {
         notifier_.ShowInfo(FormatWithPath(kMissingFileText, PathText(path)), false);
     }
     return StatisticsCounts{};  // a read that failed half-way leaves nothing half-loaded
+}
+
+std::optional<StatisticsCounts> StatisticsFile::ReadUnreadCounts() {
+    if (!unread_) {
+        return std::nullopt;
+    }
+    StatisticsCounts counts;
+    const FileReadResult read = ReadFilePrefix(FilePath(), BytesOf(counts));
+    if (read.status == FileStatus::kNotFound) {
+        unread_ = false;  // gone meanwhile: nothing left to keep
+    }
+    if (read.status != FileStatus::kOk) {
+        return std::nullopt;
+    }
+    unread_ = false;
+    return counts;
 }
 
 bool StatisticsFile::Save(const StatisticsCounts& counts, bool quiet) {
@@ -160,8 +187,19 @@ bool StatisticsFile::Save(const StatisticsCounts& counts, bool quiet) {
     return status == FileStatus::kOk;
 }
 
+namespace {
+
+void TakeOverUnreadCounts(StatisticsState& state, StatisticsFile& file) {
+    if (const std::optional<StatisticsCounts> stored = file.ReadUnreadCounts()) {
+        state.AddStoredCounts(*stored);
+    }
+}
+
+}  // namespace
+
 bool AutosaveStatistics(StatisticsState& state, StatisticsFile& file) {
-    if (!state.ChangedSinceSave() || !file.Save(state.Counts(), true)) {
+    TakeOverUnreadCounts(state, file);
+    if (file.HoldsUnreadCounts() || !state.ChangedSinceSave() || !file.Save(state.Counts(), true)) {
         return false;
     }
     state.MarkSaved();
@@ -169,6 +207,7 @@ bool AutosaveStatistics(StatisticsState& state, StatisticsFile& file) {
 }
 
 bool SaveStatistics(StatisticsState& state, StatisticsFile& file) {
+    TakeOverUnreadCounts(state, file);
     if (!file.Save(state.Counts())) {
         return false;
     }
@@ -188,6 +227,7 @@ bool ResetStatistics(StatisticsState& state, StatisticsFile& file, Notifier& not
         return false;
     }
     state.Reset();
+    file.ForgetUnreadCounts();
     SaveStatistics(state, file);
     return true;
 }

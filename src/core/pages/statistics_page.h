@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -99,6 +100,10 @@ public:
     // The reset command's effect: counters and level 0, no pictures shown (so they reload).
     void Reset();
 
+    // Counts found in Sts.cfg only after counting had begun (its first read failed) join the
+    // counters, each wrapping as the file's field does.
+    void AddStoredCounts(const StatisticsCounts& stored);
+
     // Whether the counters changed since they were last loaded or saved.
     bool ChangedSinceSave() const { return changed_; }
     void MarkSaved() { changed_ = false; }
@@ -124,6 +129,15 @@ public:
     // failures are silent. Zeros when nothing could be read.
     StatisticsCounts Load();
 
+    // A file that exists but could not be read at start-up (locked by another program, a read
+    // error) still holds the counts of every earlier run: it must not simply be overwritten with
+    // this run's. The counts it holds once it can be read; nullopt while it still cannot, or when
+    // the first read went well or found no file.
+    std::optional<StatisticsCounts> ReadUnreadCounts();
+    bool HoldsUnreadCounts() const { return unread_; }
+    // The reset makes the old counts unwanted.
+    void ForgetUnreadCounts() { unread_ = false; }
+
     // Writes the 24 bytes, replacing the file only once they are on disk (so a longer or damaged
     // file becomes a clean one). A missing folder is told with str_msg2 and the path, access
     // denied with str_msg5, both in the standard message box; other failures are silent. quiet:
@@ -139,6 +153,7 @@ private:
     Notifier& notifier_;
     const UiLanguage& language_;
     FileWriter writeFile_ = AtomicFileWriter();
+    bool unread_ = false;  // the file was there at start-up but could not be read
 };
 
 // The counters go to disk this often while they change, so a crash or a power cut loses at most
@@ -146,7 +161,9 @@ private:
 inline constexpr unsigned kStatisticsAutosavePeriodMs = 2 * 60 * 1000;
 
 // Saves (quietly) when the counters changed since the last save. True when a save happened and
-// succeeded.
+// succeeded. Both saves first take over the counts of a file that could not be read at start-up,
+// once it can (StatisticsFile::ReadUnreadCounts); while it still cannot, only the asked-for save
+// writes over it.
 bool AutosaveStatistics(StatisticsState& state, StatisticsFile& file);
 
 // A save that is asked for (program exit, the session ending): always written, with messages.

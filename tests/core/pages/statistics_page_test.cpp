@@ -234,6 +234,40 @@ TEST_F(StatisticsFileTest, AFolderInPlaceOfTheFileLoadsZerosAndItsSaveIsRefused)
     EXPECT_TRUE(std::filesystem::is_directory(Path()));
 }
 
+// Sts.cfg was there at start-up but could not be read (another program held it): what it holds is
+// years of counting, which the saves must not replace with this run's counts alone.
+TEST_F(StatisticsFileTest, CountsOfAFileUnreadableAtStartAreAddedOnceItCanBeRead) {
+    std::filesystem::create_directories(Path());  // unreadable as a file, on every system
+    StatisticsState state;
+    state.SetLoadedCounts(file_.Load());
+    ASSERT_TRUE(file_.HoldsUnreadCounts());
+    state.CountHostEvent(kLeftPressEvent);
+    EXPECT_FALSE(AutosaveStatistics(state, file_)) << "the periodic save leaves an unread file alone";
+
+    std::filesystem::remove(Path());
+    WriteAllBytes(Path(), FileBytes({1'000'000, 2, 3, 4, 5, 0xFFFFFFFF}));
+    state.CountHostEvent(kLeftPressEvent);
+    state.StartSampling({0, 0});
+    state.AddSample({0, 2});
+    ASSERT_TRUE(SaveStatistics(state, file_));
+    const StatisticsCounts sum{1'000'002, 2, 3, 4, 5, 1};
+    EXPECT_EQ(ReadAllBytes(Path()), FileBytes(sum)) << "stored plus counted, travel wrapping";
+    EXPECT_EQ(state.Counts(), sum) << "the page shows the sum";
+    EXPECT_EQ(state.Redraw().level, 3);
+    ASSERT_TRUE(SaveStatistics(state, file_));
+    EXPECT_EQ(ReadAllBytes(Path()), FileBytes(sum)) << "taken over once, not at every save";
+
+    // A reset wants no old counts back.
+    std::filesystem::remove(Path());
+    std::filesystem::create_directories(Path());
+    StatisticsState fresh;
+    fresh.SetLoadedCounts(file_.Load());
+    std::filesystem::remove(Path());
+    WriteAllBytes(Path(), FileBytes({7, 7, 7, 7, 7, 7}));
+    ASSERT_TRUE(ResetStatistics(fresh, file_, notifier_, PairLanguage::kEnglish));
+    EXPECT_EQ(ReadAllBytes(Path()), FileBytes({}));
+}
+
 TEST_F(StatisticsFileTest, SaveFailuresShowTheirCatalogueTextsAndTheQuietSaveShowsNone) {
     struct Row {
         std::function<void()> arrange;
