@@ -3,7 +3,8 @@
 //       The end-to-end test, with the real pointer and keyboard: pages, profile 3 applied to the
 //       virtual mouse, the files it leaves, the language popup once the updater's notice has
 //       gone, a second copy, the tray menu's Exit; the boot-loader hand-off; start-up without a
-//       mouse.
+//       mouse; clicks and wheel turns counted into Sts.cfg and shown with their trophy on the next
+//       start.
 //       Prints one line per check and the start-up and memory figures; exit code 0 when all pass.
 //   kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE
 //       Screenshots of the main window and its five pages (run.sh without a display), then Exit.
@@ -26,6 +27,8 @@
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
+#include "core/layout/statistics_page_layout.h"
+#include "core/pages/statistics_page.h"
 #include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
@@ -637,6 +640,168 @@ void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& wo
     report.Check(!mainShown, "main window never shown without a mouse");
 }
 
+// Sts.cfg as the program keeps it, or nullopt when it is missing or not 24 bytes.
+std::optional<pages::StatisticsCounts> ReadStatistics(const fs::path& dataDir) {
+    const std::string bytes = ReadText(StatisticsFilePath(dataDir)).value_or("");
+    pages::StatisticsCounts counts;
+    if (bytes.size() != sizeof counts) {
+        return std::nullopt;
+    }
+    std::memcpy(&counts, bytes.data(), sizeof counts);
+    return counts;
+}
+
+std::string CountsText(const std::optional<pages::StatisticsCounts>& c) {
+    if (!c) {
+        return "Sts.cfg missing or not 24 bytes";
+    }
+    return "left " + std::to_string(c->leftPresses) + ", middle " + std::to_string(c->middlePresses) +
+           ", right " + std::to_string(c->rightPresses) + ", up " + std::to_string(c->wheelUpNotches) +
+           ", down " + std::to_string(c->wheelDownNotches) + ", travel " + std::to_string(c->pointerTravel);
+}
+
+// One pixel of an installed picture, as COLORREF.
+std::optional<COLORREF> PicturePixel(const fs::path& picture, POINT at) {
+    HANDLE image =
+        LoadImageW(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (image == nullptr) {
+        return std::nullopt;
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, image);
+    const COLORREF color = GetPixel(dc, at.x, at.y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(image);
+    return color;
+}
+
+// Shows the statistics page with a real click on its tab (a counted left press). The window shows
+// a moment before the hooks are in place: the click waits for them.
+bool ShowStatisticsPage(HWND main) {
+    std::this_thread::sleep_for(milliseconds(500));
+    return PointerClickAt(main, QuadCentre(mw::kTabs[3])) &&
+           WaitUntil([&] { return VisiblePage(main) != nullptr; }, milliseconds(3000));
+}
+
+// The statistics page on screen shows the trophy of level 4: the large picture of that level, the
+// level bar five thirteenths long, marks 0 to 4 on and 5 off. Compared pixel by pixel with the
+// installed pictures; polled, because the updater's notice may lie over the window for a while.
+bool ShowsLevelFour(HWND main, const fs::path& skins) {
+    namespace sts = layout::statistics_page;
+    const int bar = sts::kLevelBar.left + pages::LevelBarWidth(4);
+    const layout::Rect on = sts::TrophyMark(4);
+    const layout::Rect off = sts::TrophyMark(5);
+    const struct {
+        fs::path picture;
+        POINT inPicture;
+        POINT onPage;
+    } probes[] = {
+        {skins / "trophy" / "trophy4Down.bmp", {149, 150}, {sts::kTrophy.left + 149, sts::kTrophy.top + 150}},
+        {skins / "Sts_Down.bmp", {bar - 4, 69}, {bar - 4, 69}},
+        {skins / "Sts_Normal.bmp", {bar + 4, 69}, {bar + 4, 69}},
+        {skins / "Sts_Down.bmp",
+         {(on.left + on.right) / 2, on.top + 15},
+         {(on.left + on.right) / 2, on.top + 15}},
+        {skins / "Sts_Normal.bmp",
+         {(off.left + off.right) / 2, off.top + 15},
+         {(off.left + off.right) / 2, off.top + 15}},
+    };
+    return WaitUntil(
+        [&] {
+            RECT rc;
+            GetWindowRect(main, &rc);
+            for (const auto& probe : probes) {
+                const POINT screen{rc.left + mw::kPageAt.x + probe.onPage.x,
+                                   rc.top + mw::kPageAt.y + probe.onPage.y};
+                if (PicturePixel(probe.picture, probe.inPicture) != test::ScreenPixel(screen)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        milliseconds(15000), milliseconds(100));
+}
+
+// The statistics page counts what the real mouse does while the program runs: clicks, right
+// clicks and wheel turns reach Sts.cfg through the tray's Exit. Started again on those counts (with
+// 1 500 000 wheel notches added, as a long use leaves them), the page shows the trophy of level 4,
+// and what it counts then is added to what it loaded.
+void RunStatistics(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "statistics" / "tmp");
+    const fs::path dataDir = tmp / "NORVI" / "KX90";
+    const EnvironmentChanges env = {
+        {L"TMP", tmp.wstring()},
+        {L"TEMP", tmp.wstring()},
+        {L"KX90_VIRTUAL_MOUSE", (work / "statistics" / "mouse-state.txt").make_preferred().wstring()}};
+    ChildProgram first;
+    HWND main = first.Start(program, L"", env) ? WaitForMainWindow(first, milliseconds(30000)) : nullptr;
+    report.Check(main != nullptr && ShowStatisticsPage(main),
+                 "statistics: the page shows in a fresh data folder");
+    if (main == nullptr) {
+        return;
+    }
+    const POINT spot{mw::kPageAt.x + 160, mw::kPageAt.y + 445};  // no control there
+    for (int i = 0; i < 5; ++i) {
+        PointerClickAt(main, spot);
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    RECT rc;
+    GetWindowRect(main, &rc);
+    const POINT screen{rc.left + spot.x, rc.top + spot.y};
+    for (DWORD flags :
+         {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+        test::InjectPointer(screen, static_cast<DWORD>(flags));
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    for (int delta : {WHEEL_DELTA, WHEEL_DELTA, WHEEL_DELTA, -WHEEL_DELTA, -WHEEL_DELTA}) {
+        INPUT wheel{};
+        wheel.type = INPUT_MOUSE;
+        wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        wheel.mi.mouseData = static_cast<DWORD>(delta);
+        SendInput(1, &wheel, sizeof wheel);
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    // A pointer sample after the last move. Travel is only checked to be there: under Wine with the
+    // program's mouse hook in place, injected moves show in GetCursorPos for about 100 ms, after
+    // which it reads the X pointer again (the screen's centre), so the sampled path is not the
+    // driven one.
+    std::this_thread::sleep_for(milliseconds(700));
+    std::wstring how;
+    report.Check(ExitThroughTray(main, first, milliseconds(20000), how),
+                 "statistics: first run ends through the tray", Narrow(how));
+    std::optional<pages::StatisticsCounts> counts = ReadStatistics(dataDir);
+    report.Check(counts && counts->leftPresses == 6 && counts->middlePresses == 0 &&
+                     counts->rightPresses == 2 && counts->wheelUpNotches == 3 &&
+                     counts->wheelDownNotches == 2 && counts->pointerTravel > 0,
+                 "Sts.cfg holds the tab click, 5 clicks, 2 right clicks, 3 notches up and 2 down, and travel",
+                 CountsText(counts));
+    if (!counts) {
+        return;
+    }
+
+    counts->wheelUpNotches += 1'500'000;
+    std::ofstream(StatisticsFilePath(dataDir), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(&*counts), sizeof *counts);
+    ChildProgram second;
+    main = second.Start(program, L"", env) ? WaitForMainWindow(second, milliseconds(30000)) : nullptr;
+    report.Check(main != nullptr && ShowStatisticsPage(main),
+                 "statistics: the page shows again on the kept counts");
+    if (main == nullptr) {
+        return;
+    }
+    report.Check(ShowsLevelFour(main, program.parent_path() / "skins"),
+                 "1 500 003 wheel notches show the level-4 trophy, bar and marks");
+    CaptureWindow(main, work / "statistics" / "statistics_page_level4.png");
+    report.Check(ExitThroughTray(main, second, milliseconds(20000), how),
+                 "statistics: second run ends through the tray", Narrow(how));
+    const std::optional<pages::StatisticsCounts> kept = ReadStatistics(dataDir);
+    report.Check(kept && kept->leftPresses == counts->leftPresses + 1 &&
+                     kept->wheelUpNotches == counts->wheelUpNotches && kept->rightPresses == 2 &&
+                     kept->pointerTravel >= counts->pointerTravel,
+                 "the second run adds its tab click to the loaded counts", CountsText(kept));
+}
+
 int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     Report report;
     const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
@@ -649,6 +814,7 @@ int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     MeasureWarmStart(report, program, work);
     RunInBootloaderMode(report, program, work);
     RunWithoutMouse(report, program, work);
+    RunStatistics(report, program, work);
     report.Note("whole run " + std::to_string(MsSince(start)) + " ms, " + std::to_string(report.failures()) +
                 " failed");
     return report.failures() == 0 ? 0 : 1;

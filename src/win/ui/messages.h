@@ -36,6 +36,9 @@ inline constexpr UINT kTrayNotify = 0x46C;
 // 0x4C9: a host event copied to the statistics page (wParam code, lParam as the hook gave it).
 inline constexpr UINT kHostEventCopy = kHostEventCopyMessage;
 
+// 0x4CA: the statistics page's pointer sampler has a new sample (no arguments).
+inline constexpr UINT kPointerSample = 0x4CA;
+
 // 0x450: a progress bar's value after a drag (wParam value, lParam control id).
 inline constexpr UINT kProgressBarValue = 0x450;
 
@@ -120,6 +123,11 @@ inline constexpr UINT_PTR kCommitLineCount = 152;
 
 // The support page: the online firmware check's time-out (2000 ms).
 inline constexpr UINT_PTR kFirmwareCheckTimeOut = 5;
+
+// The statistics page: the travel figure is redrawn every 5000 ms; the counters are saved while
+// they change (core kStatisticsAutosavePeriodMs).
+inline constexpr UINT_PTR kStatisticsTravel = 1;
+inline constexpr UINT_PTR kStatisticsAutosave = 161;
 
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;

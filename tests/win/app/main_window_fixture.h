@@ -91,6 +91,7 @@ struct MainWindowSetup {
     bool skinMenuMissing = false;     // SkinMenu.dll looked for where there is none
     std::string updateServer;         // KX90Driver.ini's [Update] Server, when not empty
     PathChooser* paths = nullptr;     // the file dialogs' answers; null: the system's dialogs
+    bool keepData = false;            // start again on the data folder of the last start
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -103,7 +104,9 @@ protected:
     // Lays out the installation and starts the window; true once it shows.
     bool Launch(const MainWindowSetup& setup = {}) {
         std::error_code ec;
-        std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        if (!setup.keepData) {
+            std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        }
         PrepareInstallation(setup);
         auto transport = std::make_unique<VirtualMouse>(SystemClock());
         mouse_ = transport.get();
