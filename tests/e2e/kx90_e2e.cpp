@@ -27,7 +27,9 @@
 #include "core/layout/lighting_page_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
+#include "core/layout/skin_controls_layout.h"
 #include "core/layout/statistics_page_layout.h"
+#include "core/layout/support_page_layout.h"
 #include "core/pages/statistics_page.h"
 #include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
@@ -35,6 +37,7 @@
 #include "core/profile/profile_record.h"
 #include "core/skin/menu_layout.h"
 #include "program_driver.h"
+#include "support/loopback_http.h"
 
 namespace kx90::e2e {
 namespace {
@@ -802,6 +805,101 @@ void RunStatistics(Report& report, const fs::path& program, const fs::path& work
                  "the second run adds its tab click to the loaded counts", CountsText(kept));
 }
 
+// The firmware update from the support page against a loopback update server: the mouse has 15,
+// the server offers 16; the user presses Update and answers the question with OK; the image comes
+// down whole, FlashTool.exe starts with it and the program ends. The installation is copied first,
+// so its KX90Driver.ini can name the server.
+void RunFirmwareUpdate(Report& report, const fs::path& installDir, const fs::path& work) {
+    test::LoopbackHttpServer server;
+    if (!server.Running()) {
+        report.Check(false, "a loopback update server runs");
+        return;
+    }
+    const std::string image(96 * 1024, '\x3C');
+    server.Serve("/fw/KX90_16.bin", {.body = image});
+    server.Serve("/software/KX90/update.xml",
+                 {.body = "<?xml version=\"1.0\"?><update><firmware><current>16</current><newfile>" +
+                          server.BaseAddress() + "/fw/KX90_16.bin</newfile></firmware></update>"});
+    const fs::path install = FreshFolder(work / "update" / "install");
+    std::error_code ec;
+    // File by file: the library's recursive copy gives up on this tree under Wine.
+    for (auto it = fs::recursive_directory_iterator(installDir, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path to = install / fs::relative(it->path(), installDir, ec);
+        if (it->is_directory(ec)) {
+            fs::create_directories(to, ec);
+        } else {
+            fs::copy_file(it->path(), to, fs::copy_options::overwrite_existing, ec);
+        }
+    }
+    std::ofstream(install / "KX90Driver.ini", std::ios::binary)
+        << "[Update]\r\nServer=" << server.BaseAddress() << "\r\n";
+    const fs::path tmp = FreshFolder(work / "update" / "tmp");
+    const fs::path state = (work / "update" / "mouse-state.txt").make_preferred();
+    ChildProgram driver;
+    if (!driver.Start(
+            (install / "KX90Driver.exe").make_preferred(), L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", state.wstring()}})) {
+        report.Check(false, "program starts from the copied installation",
+                     "copy: " + ec.message() + ", " + Narrow((install / "KX90Driver.exe").wstring()) +
+                         (fs::exists(install / "KX90Driver.exe") ? " exists" : " missing"));
+        return;
+    }
+    HWND main = WaitForMainWindow(driver, milliseconds(30000));
+    if (main == nullptr) {
+        report.Check(false, "main window shown for the firmware update");
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(500));
+    PointerClickAt(main, QuadCentre(mw::kTabs[4]));
+    std::this_thread::sleep_for(milliseconds(400));
+    report.Check(PointerClickAt(main, OnPage(layout::support_page::kFirmwareUpdate)),
+                 "Update pressed on the support page");
+    HWND question = nullptr;
+    const bool asked = WaitUntil(
+        [&] { return (question = test::FindTopLevelWindow(kInfoWindowTitle, driver.id())) != nullptr; },
+        milliseconds(10000), milliseconds(20));
+    report.Check(asked, "the server's newer firmware is offered");
+    if (!asked) {
+        driver.Kill();
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(300));
+    const layout::Rect& ok = layout::info_dialog::kOkOfTwo;
+    PointerClickAt(question, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    HWND flash = nullptr;
+    HWND line = nullptr;
+    const fs::path expected = install / "FWUpdate" / "new_version" / "NorviGameDevice.bin";
+    const std::wstring imageLine = L"Firmware image: " + fs::path(expected).make_preferred().wstring();
+    WaitUntil(
+        [&] {
+            flash = test::FindTopLevelWindow(kFlashToolTitle, 0);
+            line = flash != nullptr ? FindWindowExW(flash, nullptr, nullptr, imageLine.c_str()) : nullptr;
+            return line != nullptr;
+        },
+        milliseconds(30000));
+    report.Check(
+        line != nullptr, "FlashTool.exe starts with the downloaded image",
+        flash == nullptr ? "no flash tool window" : (line == nullptr ? "no line " + Narrow(imageLine) : ""));
+    std::ifstream in(expected, std::ios::binary);
+    const std::string got((std::istreambuf_iterator<char>(in)), {});
+    report.Check(got == image, "the image in FWUpdate\\new_version is the whole download",
+                 std::to_string(got.size()) + " of " + std::to_string(image.size()) + " bytes");
+    report.Check(WaitUntil([&] { return !driver.Running(); }, milliseconds(15000)),
+                 "the program ends after the hand-off");
+    if (flash != nullptr) {
+        DWORD flashProcess = 0;
+        GetWindowThreadProcessId(flash, &flashProcess);
+        PostMessageW(flash, WM_CLOSE, 0, 0);
+        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
+            if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
+                TerminateProcess(h, 1);
+            }
+            CloseHandle(h);
+        }
+    }
+}
+
 int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     Report report;
     const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
@@ -815,6 +913,7 @@ int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     RunInBootloaderMode(report, program, work);
     RunWithoutMouse(report, program, work);
     RunStatistics(report, program, work);
+    RunFirmwareUpdate(report, installDir, work);
     report.Note("whole run " + std::to_string(MsSince(start)) + " ms, " + std::to_string(report.failures()) +
                 " failed");
     return report.failures() == 0 ? 0 : 1;
