@@ -46,9 +46,9 @@ int32_t ReadLanguageIndex(const std::filesystem::path& dataDir, Notifier& notifi
 }
 
 void SaveLanguageIndex(const std::filesystem::path& dataDir, int32_t index, Notifier& notifier,
-                       const LanguageStrings& strings) {
+                       const LanguageStrings& strings, const FileWriter& write) {
     const std::filesystem::path path = LanguageFilePath(dataDir);
-    switch (WriteFileAtomically(path, BytesOf(index))) {
+    switch (write(path, BytesOf(index))) {
         case FileStatus::kNotFound:
             notifier.ShowMessageBox(FormatWithPath(strings.str_msg2, PathText(path)), u"Info");
             break;
@@ -109,7 +109,7 @@ void LanguageSelection::Apply(int32_t index) {
             effects_.showFlag(row->index);
         }
     }
-    SaveLanguageIndex(dataDir_, index, notifier_, language_.Strings());
+    SaveLanguageIndex(dataDir_, index, notifier_, language_.Strings(), writeFile_);
     if (effects_.refreshTooltips) {
         effects_.refreshTooltips();
     }

@@ -10,6 +10,7 @@
 
 #include "core/i18n/ui_language.h"
 #include "core/platform/file_io.h"
+#include "core/platform/file_writer.h"
 #include "core/platform/notifier.h"
 
 namespace kx90 {
@@ -53,12 +54,14 @@ int32_t ReadLanguageIndex(const std::filesystem::path& dataDir, Notifier& notifi
 // Not found and access denied are reported in the standard message box with the catalogue's texts;
 // other failures are silent.
 void SaveLanguageIndex(const std::filesystem::path& dataDir, int32_t index, Notifier& notifier,
-                       const LanguageStrings& strings);
+                       const LanguageStrings& strings, const FileWriter& write = AtomicFileWriter());
 
 // What the main window does for the installation language, the saved language and the popup's
 // choice. Loads the language files into the UiLanguage it is given.
 class LanguageSelection {
 public:
+    // How Language.cfg is written (the program mirrors it; see MirroredFileWriter).
+    void SetFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
     struct Effects {
         std::function<void(int languageIndex)> showFlag;
         std::function<void()> refreshTooltips;
@@ -87,6 +90,7 @@ private:
 
     std::filesystem::path installDir_;
     std::filesystem::path dataDir_;
+    FileWriter writeFile_ = AtomicFileWriter();
     UiLanguage& language_;
     Notifier& notifier_;
     Effects effects_;

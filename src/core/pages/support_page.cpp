@@ -1,12 +1,9 @@
-// The support page's rules: profile import and export with their reports, the help-line zones.
+// The support page's rules: the import report's note on launching buttons, the help-line zones.
 #include "core/pages/support_page.h"
 
 #include <array>
-#include <cstring>
 
 #include "core/layout/support_page_layout.h"
-#include "core/platform/file_io.h"
-#include "core/platform/notifier.h"
 
 namespace kx90::pages {
 namespace {
@@ -28,10 +25,6 @@ constexpr std::array<StatusZone, 7> kZones = {Zone(sp::kFirmwareUpdate, 56),
                                               Zone(sp::kRestoreDefaults, 60),
                                               Zone(sp::kDriverVersionZone, 89),
                                               Zone(sp::kFirmwareVersionZone, 90)};
-
-std::u16string PathText(const std::filesystem::path& path) {
-    return path.u16string();
-}
 
 // The text of a fixed-size field up to its first NUL.
 std::u16string FieldText(const char16_t (&field)[kTextFieldChars]) {
@@ -58,37 +51,17 @@ std::vector<std::u16string> LaunchingButtons(const ProfileRecord& record) {
     return lines;
 }
 
-ImportResult ImportProfile(const std::filesystem::path& path, ProfileRecord& live) {
-    ImportResult result;
-    ProfileRecord buffer;
-    std::memset(&buffer, 0, sizeof buffer);
-    const FileReadResult read = ReadFilePrefix(path, BytesOf(buffer));
-    if (read.status != FileStatus::kOk || read.bytesRead < sizeof(uint32_t) ||
-        buffer.magic != kProfileMagic) {
-        result.report = FormatWithPath(u"%s is an invaild Profile!", PathText(path));
-        return result;
-    }
-    std::memcpy(&live, &buffer, sizeof live);
-    result.imported = true;
-    result.report = FormatWithPath(u"%s import success!", PathText(path));
-    const std::vector<std::u16string> launching = LaunchingButtons(live);
+std::u16string ImportReport(std::u16string report, const ProfileRecord& imported) {
+    const std::vector<std::u16string> launching = LaunchingButtons(imported);
     if (!launching.empty()) {
-        result.report +=
-            u"\n\nCheck these buttons before you apply this profile: they start programs "
-            u"or open files on this computer.";
+        report +=
+            u"\n\nCheck these buttons before you apply this profile: they start programs or open "
+            u"files on this computer.";
         for (const std::u16string& line : launching) {
-            result.report += u"\n" + line;
+            report += u"\n" + line;
         }
     }
-    return result;
-}
-
-ExportResult ExportProfile(const std::filesystem::path& path, const ProfileRecord& live) {
-    ExportResult result;
-    result.exported = WriteFileAtomically(path, BytesOf(live)) == FileStatus::kOk;
-    result.report =
-        FormatWithPath(result.exported ? u"%s export success!" : u"%s export failed!", PathText(path));
-    return result;
+    return report;
 }
 
 std::u16string RestoreQuestionText(PairLanguage language) {

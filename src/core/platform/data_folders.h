@@ -10,9 +10,12 @@ namespace kx90 {
 // dataDir: the per-user working folder (the temporary-files folder + NORVI\KX90), holding the live
 // configuration files. installDir: the executable's folder, holding the factory copies of the same
 // files under the same relative names. Computed once by the Win32 side; tests give their own.
+// mirrorDir: a copy of the user's files in the per-user application-data folder, refreshed by
+// every save and restored from when the data folder lost them; empty: no mirror.
 struct DataFolders {
     std::filesystem::path dataDir;
     std::filesystem::path installDir;
+    std::filesystem::path mirrorDir;
 };
 
 inline constexpr int kProfileSlotCount = 5;

@@ -12,7 +12,10 @@
 namespace kx90 {
 
 ProfileState::ProfileState(DataFolders folders, Notifier& notifier, const UiLanguage& language)
-    : folders_(std::move(folders)), notifier_(notifier), language_(language) {}
+    : folders_(std::move(folders)),
+      notifier_(notifier),
+      language_(language),
+      writeFile_(MirroredFileWriter(folders_)) {}
 
 std::filesystem::path ProfileState::SlotProfilePath(int slot) const {
     return ProfileFilePath(folders_.dataDir, slot);
@@ -29,7 +32,11 @@ void ProfileState::ReportInvalid(const std::filesystem::path& path) {
 
 void ProfileState::PrepareDataDir() {
     std::error_code ec;
-    if (std::filesystem::exists(folders_.dataDir, ec)) {
+    const bool existed = std::filesystem::exists(folders_.dataDir, ec);
+    // What a clean-up of the temporary files took comes back from the mirror first; the factory
+    // copies serve only where neither the data folder nor the mirror has the file.
+    RestoreFromMirror(folders_);
+    if (existed) {
         return;
     }
     std::filesystem::create_directories(ProfileFolder(folders_.dataDir), ec);

@@ -25,7 +25,10 @@ AppState::AppState(AppOptions options)
       folders_(options.folders),
       transport_(TransportOrDefault(std::move(options.transport), clock)),
       driverHost_(options.bridgeFolder),
-      driver(*transport_, clock, driverHost_) {}
+      driver(*transport_, clock, driverHost_) {
+    // Every save of the user's files also refreshes their mirror (see DataFolders).
+    macros.SetFileWriter(MirroredFileWriter(folders_));
+}
 
 AppState::~AppState() {
     StopWorkers();

@@ -27,7 +27,9 @@ CKX77DriverDlg::CKX77DriverDlg(AppState& app)
                                                     PostMessageW(languagePopup_, WM_CLOSE, 0, 0);
                                                 }
                                                 languagePopup_ = nullptr;
-                                            }}) {}
+                                            }}) {
+    languages_.SetFileWriter(MirroredFileWriter(app.Folders()));
+}
 
 CKX77DriverDlg::~CKX77DriverDlg() {
     if (hwnd() != nullptr && !closing_) {

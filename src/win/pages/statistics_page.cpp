@@ -29,6 +29,7 @@ constexpr UINT kFigureFlags = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 bool CDlgSts::OnCreate() {
     const PageServices& s = Services();
     file_ = std::make_unique<StatisticsFile>(s.profiles->Folders().dataDir, *s.notifier, *s.language);
+    file_->SetFileWriter(MirroredFileWriter(s.profiles->Folders()));
     state_.SetLoadedCounts(file_->Load());
     CreateControls();
     StartSampler();

@@ -195,13 +195,14 @@ void CDlgSupport::Import() {
     if (!path) {
         return;
     }
-    const ImportResult result =
-        ImportProfile(std::filesystem::path(*path), Services().profiles->LiveRecord());
+    ProfileState& profiles = *Services().profiles;
+    const ProfileFileReport result = profiles.ImportProfile(std::filesystem::path(*path));
     // The pages show the imported values at once; the mouse gets them with the next Apply.
-    if (result.imported) {
+    if (result.succeeded) {
         PostMessageW(Services().mainWindow, msg::kRecordReplaced, 0, 0);
     }
-    Services().notifier->ShowMessageBox(result.report, u"Info");
+    Services().notifier->ShowMessageBox(
+        result.succeeded ? ImportReport(result.text, profiles.LiveRecord()) : result.text, u"Info");
 }
 
 void CDlgSupport::Export() {
@@ -213,9 +214,8 @@ void CDlgSupport::Export() {
     if (!path) {
         return;
     }
-    const ExportResult result =
-        ExportProfile(std::filesystem::path(*path), Services().profiles->LiveRecord());
-    Services().notifier->ShowMessageBox(result.report, u"Info");
+    const ProfileFileReport result = Services().profiles->ExportProfile(std::filesystem::path(*path));
+    Services().notifier->ShowMessageBox(result.text, u"Info");
 }
 
 void CDlgSupport::RestoreDefaults() {

@@ -1,7 +1,10 @@
-// GetTempPathW and GetModuleFileNameW turned into the program's two folders.
+// GetTempPathW, GetModuleFileNameW and the application-data folder turned into the program's
+// folders.
 #include "win/platform/data_folders.h"
 
 #include <windows.h>
+// shlobj.h needs the types of windows.h.
+#include <shlobj.h>
 
 #include <string>
 
@@ -30,10 +33,19 @@ std::wstring ExecutableFolder() {
     return slash == std::wstring::npos ? std::wstring() : buffer.substr(0, slash);
 }
 
+// The per-user application-data folder (roaming), or empty when Windows names none.
+std::wstring ApplicationDataFolder() {
+    wchar_t buffer[MAX_PATH] = {};
+    return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer)) ? buffer
+                                                                                                    : L"";
+}
+
 }  // namespace
 
 DataFolders ComputeDataFolders() {
-    return {TempFolder() + L"NORVI\\KX90", ExecutableFolder()};
+    const std::wstring appData = ApplicationDataFolder();
+    return {TempFolder() + L"NORVI\\KX90", ExecutableFolder(),
+            appData.empty() ? std::wstring() : appData + L"\\NORVI\\KX90"};
 }
 
 }  // namespace kx90

@@ -37,7 +37,10 @@ protected:
     bool OnLButtonDown(UINT keys, POINT at) override;
 
 private:
+    // rect: where the face is cut from the picture; the window sits extra_ pixels lower.
     void MakeButton(CGDIBitmapBtn& button, const RECT& rect, const std::wstring& caption);
+    // Settles the message's font and lines and how much taller than its picture the dialog grows.
+    void LayOutMessage();
     void ShowCount();
 
     ui::SkinBitmap normal_;
@@ -47,6 +50,9 @@ private:
     CGDIBitmapBtn cancel_;
     CGDIBitmapBtn close_;
     int counter_ = 0;
+    int fontHeight_ = 14;
+    int extra_ = 0;   // pixels the dialog grows for a long message
+    RECT message_{};  // where the message is drawn, wrapped
 };
 
 // Shows the info dialog modally over owner (the active window when null): 1 for OK, 2 for Cancel,

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "skin/skin_fixture.h"
@@ -109,6 +110,54 @@ TEST(InfoDialog, NotifierShowsTheDialogAndReturnsItsAnswer) {
     DialogAnswerer answer(kInfoDialogTitle, L"OK");
     EXPECT_EQ(notifier.ShowInfo(u"Profile import finished.", false, false), kInfoOk);
     EXPECT_TRUE(answer.Answered());
+}
+
+}  // namespace
+}  // namespace kx90::test
+
+namespace kx90::test {
+namespace {
+
+// A long message with a long path wraps onto as many lines as it needs (the dialog grows when its
+// lines do not fit), and the OK button moved with the dialog's bottom is still the one pressed.
+TEST(InfoDialog, ALongMessageWrapsAndTheDialogGrows) {
+    const std::wstring path =
+        L"C:\\users\\someone with a long name\\AppData\\Local\\Temp\\NORVI\\KX90\\Profile\\Profile3.cfg";
+    struct Case {
+        std::wstring text;
+        std::string shot;
+        bool grows;
+    } const cases[] = {
+        {L"Cannot find the file " + path +
+             L". The settings of this profile start again from the factory "
+             L"settings; reinstalling the program repairs the installation.",
+         "info_long_en.png", false},
+        {L"\u627E\u4E0D\u5230\u6587\u4EF6 " + path +
+             L"\u3002\u8BF7\u91CD\u65B0\u5B89\u88C5\u7A0B\u5E8F\u3002",
+         "info_long_zh.png", false},
+        {L"These files cannot be written: " + path + L", " + path + L" and " + path +
+             L". Close the programs that hold them and try again.",
+         "info_longest_en.png", true},
+    };
+    for (const Case& c : cases) {
+        int height = 0;
+        DialogAnswerer answer(kInfoDialogTitle, L"OK", IDOK, std::chrono::seconds(5),
+                              ScreenshotDir() / c.shot);
+        std::thread measure([&] {
+            for (int i = 0; i < 200 && height == 0; ++i) {
+                if (HWND dialog = FindWindowW(nullptr, kInfoDialogTitle)) {
+                    RECT r;
+                    GetWindowRect(dialog, &r);
+                    height = r.bottom - r.top;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        });
+        EXPECT_EQ(skin::ShowInfoDialog(c.text, false), 1);
+        measure.join();
+        EXPECT_TRUE(answer.Answered());
+        EXPECT_EQ(height > 160, c.grows) << c.shot << " is " << height << " pixels high";
+    }
 }
 
 }  // namespace
