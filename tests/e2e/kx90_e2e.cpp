@@ -11,6 +11,7 @@
 #include <windows.h>
 // psapi.h needs the types of windows.h.
 #include <psapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <array>
@@ -127,6 +128,16 @@ bool Slot3Active(const fs::path& dataDir) {
         }
     }
     return catalogue->Slot(3).slotMarker == kSlotMarker;
+}
+
+// The program keeps a mirror of the user's files in the application-data folder and restores from
+// it what the temporary folder lost: a scenario that starts as a new user starts without one.
+void ForgetMirror() {
+    wchar_t appData[MAX_PATH] = {};
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) {
+        std::error_code ec;
+        fs::remove_all(fs::path(appData) / "NORVI" / "KX90", ec);
+    }
 }
 
 // A folder made fresh for one run of the program.
@@ -439,6 +450,7 @@ HWND WaitForMainWindow(const ChildProgram& program, milliseconds timeout) {
 }
 
 void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path& work) {
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "normal" / "tmp");
     const fs::path state = (work / "normal" / "mouse-state.txt").make_preferred();
     std::error_code ec;
@@ -569,6 +581,7 @@ void MeasureWarmStart(Report& report, const fs::path& program, const fs::path& w
 }
 
 void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path& work) {
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "bootloader" / "tmp");
     ChildProgram driver;
     if (!driver.Start(
@@ -614,6 +627,7 @@ void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path
 }
 
 void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& work) {
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "nomouse" / "tmp");
     ChildProgram driver;
     const auto start = Clock::now();
@@ -731,6 +745,7 @@ bool ShowsLevelFour(HWND main, const fs::path& skins) {
 // 1 500 000 wheel notches added, as a long use leaves them), the page shows the trophy of level 4,
 // and what it counts then is added to what it loaded.
 void RunStatistics(Report& report, const fs::path& program, const fs::path& work) {
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "statistics" / "tmp");
     const fs::path dataDir = tmp / "NORVI" / "KX90";
     const EnvironmentChanges env = {
@@ -834,6 +849,7 @@ void RunFirmwareUpdate(Report& report, const fs::path& installDir, const fs::pat
     }
     std::ofstream(install / "KX90Driver.ini", std::ios::binary)
         << "[Update]\r\nServer=" << server.BaseAddress() << "\r\n";
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "update" / "tmp");
     const fs::path state = (work / "update" / "mouse-state.txt").make_preferred();
     ChildProgram driver;

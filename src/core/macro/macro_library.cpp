@@ -37,7 +37,7 @@ std::filesystem::path MacroLibrary::FilePath() const {
     return MacroFilePath(dataDir_);
 }
 
-bool MacroLibrary::LoadMacroLibrary() {
+bool MacroLibrary::LoadMacroLibrary(bool reportMissing) {
     const std::filesystem::path path = FilePath();
     auto loaded = ZeroTable();
     const FileReadResult read = ReadFilePrefix(path, BytesOf(*loaded));
@@ -45,10 +45,14 @@ bool MacroLibrary::LoadMacroLibrary() {
         *table_ = *loaded;  // the table keeps its address for the whole run: the writer thread holds it
         return true;
     }
-    if (read.status == FileStatus::kNotFound) {
-        notifier_.ShowInfo(FormatWithPath(language_.Strings().str_msg2, PathText(path)), false);
+    if (read.status == FileStatus::kNotFound && reportMissing) {
+        ReportMissingFile();
     }
     return false;
+}
+
+void MacroLibrary::ReportMissingFile() {
+    notifier_.ShowInfo(FormatWithPath(language_.Strings().str_msg2, PathText(FilePath())), false);
 }
 
 bool MacroLibrary::SaveMacroLibrary() {

@@ -44,8 +44,10 @@ public:
     MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, const UiLanguage& language, Clock& clock);
 
     // Reads Macro.cfg into the zeroed table (a short file leaves the rest zero). A missing file is
-    // reported; the table then stays empty and the first save creates the file.
-    bool LoadMacroLibrary();
+    // reported (unless reportMissing is false: start-up reports it later with ReportMissingFile());
+    // the table then stays empty and the first save creates the file.
+    bool LoadMacroLibrary(bool reportMissing = true);
+    void ReportMissingFile();
     // Writes the whole table to Macro.cfg. True when it reached the disk.
     bool SaveMacroLibrary();
 

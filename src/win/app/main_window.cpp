@@ -1,6 +1,8 @@
 // The main window's life: creation, the start-up sequence, the message switch and the shutdown.
 #include "win/app/main_window.h"
 
+#include <filesystem>
+
 #include <windows.h>
 
 #include "core/layout/main_window_layout.h"
@@ -85,17 +87,27 @@ void CKX77DriverDlg::Initialise() {
     // The data folder and the installation language come first: every later message needs them.
     app_.profiles.PrepareDataDir();
     StartInstallLanguage();
-    if (ProbeBootLoader()) {
+    // The pause between the two looks for the boot loader builds the window, which stays hidden:
+    // nothing in it shows anything before the probe has decided (a missing Macro.cfg is told after).
+    bool macroFileMissing = false;
+    const bool bootLoader = ProbeBootLoader([this, &macroFileMissing] {
+        std::error_code ec;
+        macroFileMissing = !std::filesystem::exists(app_.macros.FilePath(), ec);
+        app_.macros.LoadMacroLibrary(false);
+        LoadSkins();
+        CreatePages();  // before the controls: each tab is named by its page
+        CreateControls();
+        ShowPage(1);
+    });
+    if (bootLoader) {
         // The mouse waits for new firmware: the flasher takes over and this copy closes.
         LaunchFlashTool(app_.host, installDir_, app_.language.Pairs(), hwnd());
         return;
     }
+    if (macroFileMissing) {
+        app_.macros.ReportMissingFile();
+    }
     app_.sink.SetMainWindow(hwnd());
-    app_.macros.LoadMacroLibrary();
-    LoadSkins();
-    CreatePages();  // before the controls: each tab is named by its page
-    CreateControls();
-    ShowPage(1);
     AddTrayIcon();
     app_.profiles.LoadCatalogue();  // also takes the slot's macro identifiers
     ShowProfileStates();

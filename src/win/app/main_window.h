@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -118,7 +120,9 @@ private:
     void OnHostEvent(WPARAM wParam, LPARAM lParam);
 
     // The device link (main_window_device.cpp).
-    bool ProbeBootLoader();
+    // Looks for the mouse in firmware-update mode twice, 500 ms apart, running meanwhile (work that
+    // shows nothing) in the pause.
+    bool ProbeBootLoader(const std::function<void()>& meanwhile);
     void OnStartupOpenTimer();
     void OnArrivalOpenTimer();
     void RegisterDeviceNotifications();

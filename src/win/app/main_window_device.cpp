@@ -30,11 +30,16 @@ std::u16string FoundText(const UiLanguage& language) {
 }
 }  // namespace
 
-bool CKX77DriverDlg::ProbeBootLoader() {
+bool CKX77DriverDlg::ProbeBootLoader(const std::function<void()>& meanwhile) {
     if (app_.driver.FindUsbDevice(kBootloaderIdentity)) {
         return true;
     }
-    app_.clock.SleepMs(kBootLoaderProbePauseMs);
+    const uint32_t start = app_.clock.TickCount();
+    meanwhile();
+    const uint32_t spent = app_.clock.TickCount() - start;
+    if (spent < kBootLoaderProbePauseMs) {
+        app_.clock.SleepMs(kBootLoaderProbePauseMs - spent);
+    }
     return app_.driver.FindUsbDevice(kBootloaderIdentity);
 }
 
