@@ -168,7 +168,6 @@ private:
     ui::SkinBitmap normal_;
     ui::SkinBitmap down_;
     ui::SkinBitmap over_;
-    ui::UniqueBitmap applyFaces_[3];  // normal, hover, pressed as full-window pictures
     skin::CGDIBitmapBtn minimize_;
     skin::CGDIBitmapBtn close_;
     skin::CGDIBitmapBtn language_;

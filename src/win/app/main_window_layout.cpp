@@ -122,22 +122,25 @@ void CKX77DriverDlg::LoadApplyFaces() {
     const UINT first = app_.language.IsChinese() ? IDB_APPLY_CN_FIRST : IDB_APPLY_EN_FIRST;
     const layout::Rect bounds = mw::kApply.Bounds();
     HBITMAP pages[3] = {normal_.bitmap.get(), over_.bitmap.get(), down_.bitmap.get()};
+    ui::UniqueBitmap faces[3];
     for (UINT i = 0; i < 3; ++i) {
         // A face may be a whole window picture or just the button's box; the box goes where the
-        // button sits on a copy of the window's own page.
+        // button sits on a copy of the window's own page. Only the button's box is kept.
         ui::SkinBitmap face = ui::LoadBitmapResource(first + i);
         if (face.size.cx >= normal_.size.cx && face.size.cy >= normal_.size.cy) {
-            applyFaces_[i] = std::move(face.bitmap);
+            faces[i] = apply_.CutFace(face.bitmap.get());
             continue;
         }
         Canvas canvas(normal_.size, pages[i], kPlainBackground);
         if (face.bitmap.get() != nullptr) {
             ui::DrawBitmap(canvas.dc(), face.bitmap.get(), bounds.left, bounds.top);
         }
-        applyFaces_[i] = canvas.Take();
+        const ui::UniqueBitmap whole = canvas.Take();
+        faces[i] = apply_.CutFace(whole.get());
     }
-    apply_.SetFacePages(applyFaces_[0].get(), applyFaces_[2].get(), applyFaces_[1].get(),
-                        applyFaces_[0].get());
+    const SIZE size = ui::BitmapSize(faces[0].get());
+    ui::UniqueBitmap disabled = ui::CopyBitmapRect(faces[0].get(), RECT{0, 0, size.cx, size.cy});
+    apply_.SetFaceBoxes(std::move(faces[0]), std::move(faces[2]), std::move(faces[1]), std::move(disabled));
     apply_.Invalidate();
 }
 

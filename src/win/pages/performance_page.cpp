@@ -116,10 +116,15 @@ void CDlgMainSet::CreateTabs() {
 
 void CDlgMainSet::LoadTabFaces() {
     // Whole-page pictures with the tabs' captions in the interface language: changed, normal, hover.
+    // Each tab keeps only its own piece of them.
     const UINT first =
         Services().language->IsChinese() ? IDB_FUNCTION_TABS_CN_FIRST : IDB_FUNCTION_TABS_EN_FIRST;
+    const ui::SkinBitmap changed = ui::LoadBitmapResource(first);
+    const ui::SkinBitmap normal = ui::LoadBitmapResource(first + 1);
+    const ui::SkinBitmap hover = ui::LoadBitmapResource(first + 2);
     for (skin::CIrrButton& tab : tabs_) {
-        tab.LoadFaceResources(first + 1, first, first + 2, first + 1);
+        tab.SetFaceBoxes(tab.CutFace(normal.bitmap.get()), tab.CutFace(changed.bitmap.get()),
+                         tab.CutFace(hover.bitmap.get()), tab.CutFace(normal.bitmap.get()));
         tab.Invalidate();
     }
 }

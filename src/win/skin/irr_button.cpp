@@ -13,6 +13,7 @@ void CIrrButton::LoadFaceResources(UINT normalId, UINT checkedId, UINT hoverId, 
         owned_[i] = std::move(ui::LoadBitmapResource(ids[i]).bitmap);
         pages_[i] = owned_[i].get();
     }
+    boxFaces_ = false;
 }
 
 void CIrrButton::SetFacePages(HBITMAP normal, HBITMAP checked, HBITMAP hover, HBITMAP disabled) {
@@ -21,9 +22,28 @@ void CIrrButton::SetFacePages(HBITMAP normal, HBITMAP checked, HBITMAP hover, HB
         owned_[i].Reset();
         pages_[i] = pages[i];
     }
+    boxFaces_ = false;
     if (hwnd() != nullptr) {
         Invalidate();
     }
+}
+
+void CIrrButton::SetFaceBoxes(ui::UniqueBitmap normal, ui::UniqueBitmap checked, ui::UniqueBitmap hover,
+                              ui::UniqueBitmap disabled) {
+    ui::UniqueBitmap faces[kFaceCount] = {std::move(normal), std::move(checked), std::move(hover),
+                                          std::move(disabled)};
+    for (int i = 0; i < kFaceCount; ++i) {
+        owned_[i] = std::move(faces[i]);
+        pages_[i] = owned_[i].get();
+    }
+    boxFaces_ = true;
+    if (hwnd() != nullptr) {
+        Invalidate();
+    }
+}
+
+ui::UniqueBitmap CIrrButton::CutFace(HBITMAP page) const {
+    return ui::CopyBitmapRect(page, bounds_);
 }
 
 bool CIrrButton::CreateShaped(const std::wstring& text, DWORD style, HRGN region, HWND parent, UINT id) {
@@ -127,7 +147,7 @@ bool CIrrButton::OnPaint(HDC dc) {
     const Look look = CurrentLook();
     ui::OffscreenSurface surface(dc, width, height);
     // The face is the piece of the full-page picture under the button; the window region clips it.
-    ui::DrawBitmapPart(surface.dc(), look.page, 0, 0, bounds_);
+    ui::DrawBitmapPart(surface.dc(), look.page, 0, 0, boxFaces_ ? RECT{0, 0, width, height} : bounds_);
     if (!caption_.empty()) {
         ui::UniqueFont font = ui::CreateUiFont(14, 300);
         ui::Selected selected(surface.dc(), font.get());

@@ -20,6 +20,11 @@ public:
     void LoadFaceResources(UINT normalId, UINT checkedId, UINT hoverId, UINT disabledId);
     // Uses full-page faces owned by the caller (the page's skin pictures).
     void SetFacePages(HBITMAP normal, HBITMAP checked, HBITMAP hover, HBITMAP disabled);
+    // Takes faces cut to the button's bounds from such pages (CutFace), so no page is held for it.
+    void SetFaceBoxes(ui::UniqueBitmap normal, ui::UniqueBitmap checked, ui::UniqueBitmap hover,
+                      ui::UniqueBitmap disabled);
+    // The piece of a full-page face under this button (once it is created).
+    ui::UniqueBitmap CutFace(HBITMAP page) const;
 
     // Copies the region (parent coordinates), takes its bounding box as the window rectangle and
     // its centre as the caption centre, and creates the button with the region as window region.
@@ -61,6 +66,7 @@ private:
 
     ui::UniqueBitmap owned_[kFaceCount];
     HBITMAP pages_[kFaceCount] = {};
+    bool boxFaces_ = false;    // pages_ are cut to bounds_, not whole pages
     ui::UniqueRegion region_;  // at the button's origin
     RECT bounds_{};            // parent coordinates
     POINT centre_{};           // parent coordinates
