@@ -580,6 +580,22 @@ void MeasureWarmStart(Report& report, const fs::path& program, const fs::path& w
                  "warm copy ends through the tray menu", Narrow(how));
 }
 
+// Ends the flash tool a hand-off started (it waits for its user otherwise).
+void CloseFlashTool(HWND flash) {
+    if (flash == nullptr) {
+        return;
+    }
+    DWORD flashProcess = 0;
+    GetWindowThreadProcessId(flash, &flashProcess);
+    PostMessageW(flash, WM_CLOSE, 0, 0);
+    if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
+        if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(h, 1);
+        }
+        CloseHandle(h);
+    }
+}
+
 void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path& work) {
     ForgetMirror();
     const fs::path tmp = FreshFolder(work / "bootloader" / "tmp");
@@ -613,17 +629,7 @@ void RunInBootloaderMode(Report& report, const fs::path& program, const fs::path
         milliseconds(15000));
     report.Check(ended, "program closes after the hand-off");
     report.Check(!mainShown, "main window never shown in boot-loader mode");
-    if (flash != nullptr) {
-        DWORD flashProcess = 0;
-        GetWindowThreadProcessId(flash, &flashProcess);
-        PostMessageW(flash, WM_CLOSE, 0, 0);
-        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
-            if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
-                TerminateProcess(h, 1);
-            }
-            CloseHandle(h);
-        }
-    }
+    CloseFlashTool(flash);
 }
 
 void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& work) {
@@ -903,17 +909,7 @@ void RunFirmwareUpdate(Report& report, const fs::path& installDir, const fs::pat
                  std::to_string(got.size()) + " of " + std::to_string(image.size()) + " bytes");
     report.Check(WaitUntil([&] { return !driver.Running(); }, milliseconds(15000)),
                  "the program ends after the hand-off");
-    if (flash != nullptr) {
-        DWORD flashProcess = 0;
-        GetWindowThreadProcessId(flash, &flashProcess);
-        PostMessageW(flash, WM_CLOSE, 0, 0);
-        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
-            if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
-                TerminateProcess(h, 1);
-            }
-            CloseHandle(h);
-        }
-    }
+    CloseFlashTool(flash);
 }
 
 int RunEndToEnd(const fs::path& installDir, const fs::path& work) {

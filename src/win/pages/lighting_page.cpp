@@ -237,18 +237,9 @@ bool CDlgLEDSet::OnLButtonDown(UINT, POINT at) {
 bool CDlgLEDSet::OnMouseMove(UINT, POINT) {
     // Swatches forward their moves in screen coordinates, the other controls in the page's: the
     // pointer itself says where it is.
-    POINT cursor;
-    GetCursorPos(&cursor);
-    ScreenToClient(hwnd(), &cursor);
-    const std::vector<int> codes =
-        LightingStatusCodesAt(layout::Point{cursor.x, cursor.y}, Services().language->InstallIsChinese(),
-                              state_.View().multiColorOn);
-    if (codes.empty()) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, 0);
-    }
-    for (int code : codes) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, code);
-    }
+    const std::vector<int> codes = LightingStatusCodesAt(
+        PointerOnPage(), Services().language->InstallIsChinese(), state_.View().multiColorOn);
+    PostStatusCodes(codes);
     return true;
 }
 
@@ -262,10 +253,8 @@ LRESULT CDlgLEDSet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) == hwnd() && LOWORD(lParam) == HTCLIENT) {
-                POINT cursor;
-                GetCursorPos(&cursor);
-                ScreenToClient(hwnd(), &cursor);
-                if (WheelUnder(cursor)) {
+                const layout::Point cursor = PointerOnPage();
+                if (WheelUnder(POINT{cursor.x, cursor.y})) {
                     SetCursor(LoadCursorW(nullptr, IDC_CROSS));
                     return TRUE;
                 }

@@ -60,6 +60,22 @@ bool PageWindow::OnPaint(HDC dc) {
     return true;
 }
 
+void PageWindow::PostStatusCodes(const std::vector<int>& codes) const {
+    if (codes.empty()) {
+        PostMessageW(services_.mainWindow, msg::kStatusText, 0, 0);
+    }
+    for (int code : codes) {
+        PostMessageW(services_.mainWindow, msg::kStatusText, 0, code);
+    }
+}
+
+kx90::layout::Point PageWindow::PointerOnPage() const {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(hwnd(), &cursor);
+    return {cursor.x, cursor.y};
+}
+
 bool PageWindow::OnMouseMove(UINT, POINT) {
     PostMessageW(services_.mainWindow, msg::kStatusText, 0, 0);
     return true;

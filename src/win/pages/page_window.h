@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/buttons/hook_manager.h"
 #include "core/buttons/keyboard_layout.h"
@@ -86,6 +87,12 @@ protected:
     // loads it when it creates them); null when it is missing.
     HBITMAP LoadPicture();
     const LanguageStrings& Texts() const { return services_.language->Strings(); }
+    // The help line: the codes of the controls under the pointer go to the main window (0x805),
+    // or one request to empty it when there are none.
+    void PostStatusCodes(const std::vector<int>& codes) const;
+    // Where the pointer is, in the page's pixels (what a control forwarding a move would not say
+    // reliably: swatches forward screen coordinates).
+    layout::Point PointerOnPage() const;
 
     bool OnPaint(HDC dc) override;
     bool OnEraseBackground(HDC) override { return true; }

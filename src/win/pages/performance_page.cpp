@@ -269,11 +269,8 @@ void CDlgMainSet::UpdateMarkers() {
     if (!IsWindowVisible(hwnd())) {
         return;
     }
-    POINT cursor;
-    GetCursorPos(&cursor);
-    ScreenToClient(hwnd(), &cursor);
     const bool foreground = GetForegroundWindow() == Services().mainWindow;
-    const auto looks = MarkerLooks(layout::Point{cursor.x, cursor.y}, foreground);
+    const auto looks = MarkerLooks(PointerOnPage(), foreground);
     for (int k = 0; k < kButtonCount; ++k) {
         const MarkerLook look = looks[static_cast<size_t>(k)];
         if (look != MarkerLook::kKeep) {
@@ -288,12 +285,7 @@ void CDlgMainSet::UpdateMarkers() {
 bool CDlgMainSet::OnMouseMove(UINT, POINT at) {
     const std::vector<int> codes =
         StatusCodesAt(layout::Point{at.x, at.y}, Services().language->InstallIsChinese());
-    if (codes.empty()) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, 0);
-    }
-    for (int code : codes) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, code);
-    }
+    PostStatusCodes(codes);
     return true;
 }
 

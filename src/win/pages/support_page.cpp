@@ -262,16 +262,8 @@ bool CDlgSupport::OnTimer(UINT_PTR id) {
 }
 
 bool CDlgSupport::OnMouseMove(UINT, POINT) {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    ScreenToClient(hwnd(), &cursor);
-    const std::vector<int> codes = SupportStatusCodesAt(layout::Point{cursor.x, cursor.y});
-    if (codes.empty()) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, 0);
-    }
-    for (int code : codes) {
-        PostMessageW(Services().mainWindow, msg::kStatusText, 0, code);
-    }
+    const std::vector<int> codes = SupportStatusCodesAt(PointerOnPage());
+    PostStatusCodes(codes);
     return true;
 }
 
