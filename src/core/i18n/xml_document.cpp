@@ -1,6 +1,8 @@
 // CXmlDocument: the one-pass parser that builds the element index, and navigation over it.
 #include "core/i18n/xml_document.h"
 
+#include <cstring>
+
 #include "core/i18n/character_references.h"
 
 namespace kx90 {
@@ -37,6 +39,11 @@ std::string_view ErrorName(XmlNodeError error) {
         case XmlNodeError::kCommentTag: return "comment tag";
         default: return "tag";
     }
+}
+
+// Names are short and usually equal: comparing their bytes at once beats comparing unit by unit.
+bool SameName(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
 }
 
 }  // namespace
@@ -127,7 +134,7 @@ size_t CXmlDocument::FindOpenElement(std::u16string_view name) {
     if (!byNameActive_) {
         const size_t lowest = open_.size() > kLinearDepth ? open_.size() - kLinearDepth : 0;
         for (size_t d = open_.size(); d > lowest; --d) {
-            if (open_[d - 1].name == name) {
+            if (SameName(open_[d - 1].name, name)) {
                 return d - 1;
             }
         }

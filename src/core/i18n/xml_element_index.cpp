@@ -5,29 +5,12 @@
 
 namespace kx90 {
 
-void ElementRecord::SetTagLengths(size_t startTag, size_t endTag) {
-    const auto startField = static_cast<uint32_t>(std::min<size_t>(startTag, kMaxStartTagLength));
-    const auto endField = static_cast<uint32_t>(std::min<size_t>(endTag, kMaxEndTagLength));
-    tagLengths = startField | (endField << 22);
-    if (startField == kMaxStartTagLength || endField == kMaxEndTagLength) {
-        flags |= kElementIllFormed;
-    }
-}
-
 void ElementIndex::Reset(uint32_t capacity) {
     pages_.clear();
     lastPageRecords_ = 0;
     size_ = 0;
     capacity_ = 0;
     Grow(std::max<uint32_t>(capacity, 1));
-}
-
-uint32_t ElementIndex::Append() {
-    if (size_ == capacity_) {
-        Grow(std::max(capacity_ + 1, size_ + size_ / 2));
-    }
-    (*this)[size_] = ElementRecord{};
-    return size_++;
 }
 
 void ElementIndex::Grow(uint32_t capacity) {

@@ -1,6 +1,8 @@
 // The XML reader's element index: 32-byte ElementRecords held in pages of 65,536.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -32,7 +34,14 @@ struct ElementRecord {
 
     uint32_t StartTagLength() const { return tagLengths & kMaxStartTagLength; }
     uint32_t EndTagLength() const { return tagLengths >> 22; }
-    void SetTagLengths(size_t startTag, size_t endTag);
+    void SetTagLengths(size_t startTag, size_t endTag) {
+        const auto startField = static_cast<uint32_t>(std::min<size_t>(startTag, kMaxStartTagLength));
+        const auto endField = static_cast<uint32_t>(std::min<size_t>(endTag, kMaxEndTagLength));
+        tagLengths = startField | (endField << 22);
+        if (startField == kMaxStartTagLength || endField == kMaxEndTagLength) {
+            flags |= kElementIllFormed;
+        }
+    }
 };
 static_assert(sizeof(ElementRecord) == 32, "eight 32-bit fields");
 
@@ -45,7 +54,14 @@ public:
 
     // Appends a zeroed record and returns its index. When the room is used up it grows to one and a
     // half times the records in use; only the last, partly allocated page is ever copied.
-    uint32_t Append();
+    // Defined here: the parser appends once per element.
+    uint32_t Append() {
+        if (size_ == capacity_) {
+            Grow(std::max(capacity_ + 1, size_ + size_ / 2));
+        }
+        (*this)[size_] = ElementRecord{};
+        return size_++;
+    }
 
     ElementRecord& operator[](uint32_t index) { return pages_[index / kPageRecords][index % kPageRecords]; }
     const ElementRecord& operator[](uint32_t index) const {
