@@ -51,7 +51,9 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
 // ---- Parsing ------------------------------------------------------------------------------------
 
 void CXmlDocument::Parse() {
-    index_.Reset(static_cast<uint32_t>(text_.size() / 64 + 8));
+    // Room for an element per 32 units: more than dense files have, so the index rarely grows (which
+    // copies), and unused room is never touched.
+    index_.Reset(static_cast<uint32_t>(text_.size() / 32 + 8));
     index_.Append();  // entry 0: the document
     open_.clear();
     openByName_.clear();
@@ -62,6 +64,24 @@ void CXmlDocument::Parse() {
     const std::u16string_view text(text_);
     size_t pos = 0;
     while (pos < text.size()) {
+        // Text and white space between tags only advance the position: to the next "<".
+        if (text[pos] != u'<') {
+            pos = FindMarkupStart(text, pos);
+            continue;
+        }
+        // Most end tags close the innermost element and hold just its name: that needs neither a
+        // scan for the name's end nor a search of the open elements. The name of an open element
+        // holds no terminator, so the first ">" after "</" is the one compared here.
+        if (!open_.empty() && pos + 1 < text.size() && text[pos + 1] == u'/') {
+            const std::u16string_view innermost = open_.back().name;
+            const size_t close = pos + 2 + innermost.size();
+            if (close < text.size() && text[close] == u'>' &&
+                SameName(text.substr(pos + 2, innermost.size()), innermost)) {
+                pos = close + 1;
+                EndElement(open_.back().element, pos, innermost.size() + 3, true);
+                continue;
+            }
+        }
         const XmlNode node = ScanXmlNode(text, pos);
         pos += node.length;
         if (node.kind == XmlNodeKind::kError || node.unterminated) {

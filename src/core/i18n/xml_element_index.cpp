@@ -13,13 +13,17 @@ void ElementIndex::Reset(uint32_t capacity) {
     Grow(std::max<uint32_t>(capacity, 1));
 }
 
+ElementIndex::Page ElementIndex::NewPage(uint32_t records) {
+    return Page(static_cast<ElementRecord*>(::operator new (size_t{records} * sizeof(ElementRecord))));
+}
+
 void ElementIndex::Grow(uint32_t capacity) {
     // Widen the last page first (copying only its records), then add pages.
     if (!pages_.empty() && lastPageRecords_ < kPageRecords) {
         const uint32_t fullPagesRecords = capacity_ - lastPageRecords_;
         const uint32_t wanted = std::min(kPageRecords, capacity - std::min(capacity, fullPagesRecords));
         if (wanted > lastPageRecords_) {
-            auto page = std::make_unique<ElementRecord[]>(wanted);
+            Page page = NewPage(wanted);
             std::copy_n(pages_.back().get(), size_ - fullPagesRecords, page.get());
             pages_.back() = std::move(page);
             capacity_ += wanted - lastPageRecords_;
@@ -28,7 +32,7 @@ void ElementIndex::Grow(uint32_t capacity) {
     }
     while (capacity_ < capacity) {
         const uint32_t records = std::min(kPageRecords, capacity - capacity_);
-        pages_.push_back(std::make_unique<ElementRecord[]>(records));
+        pages_.push_back(NewPage(records));
         capacity_ += records;
         lastPageRecords_ = records;
     }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace kx90 {
@@ -73,7 +74,15 @@ public:
 private:
     void Grow(uint32_t capacity);
 
-    std::vector<std::unique_ptr<ElementRecord[]>> pages_;
+    // Pages are allocated without zeroing them: Append zeroes each record as it hands it out, so
+    // room reserved for a large document costs nothing until it is used.
+    struct PageDelete {
+        void operator()(ElementRecord* page) const { ::operator delete(page); }
+    };
+    using Page = std::unique_ptr<ElementRecord[], PageDelete>;
+    static Page NewPage(uint32_t records);
+
+    std::vector<Page> pages_;
     uint32_t lastPageRecords_ = 0;  // records allocated in the last page
     uint32_t size_ = 0;
     uint32_t capacity_ = 0;
