@@ -1,6 +1,8 @@
 // CXmlDocument: the one-pass parser that builds the element index, and navigation over it.
 #include "core/i18n/xml_document.h"
 
+#include <cstring>
+
 #include "core/i18n/character_references.h"
 
 namespace kx90 {
@@ -39,12 +41,40 @@ std::string_view ErrorName(XmlNodeError error) {
     }
 }
 
+// Names are short and usually equal: compare four units at a time, inline (a call to memcmp costs
+// more than the comparison for names this short).
+bool SameName(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    const char16_t* p = a.data();
+    const char16_t* q = b.data();
+    size_t n = a.size();
+    for (; n >= 4; n -= 4, p += 4, q += 4) {
+        uint64_t x;
+        uint64_t y;
+        std::memcpy(&x, p, sizeof(x));
+        std::memcpy(&y, q, sizeof(y));
+        if (x != y) {
+            return false;
+        }
+    }
+    for (; n > 0; --n, ++p, ++q) {
+        if (*p != *q) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 // ---- Parsing ------------------------------------------------------------------------------------
 
 void CXmlDocument::Parse() {
-    index_.Reset(static_cast<uint32_t>(text_.size() / 64 + 8));
+    // Room for an element per 32 units: more than dense files have, so the index rarely grows (which
+    // copies), and unused room is never touched.
+    index_.Reset(static_cast<uint32_t>(text_.size() / 32 + 8));
     index_.Append();  // entry 0: the document
     open_.clear();
     openByName_.clear();
@@ -55,6 +85,24 @@ void CXmlDocument::Parse() {
     const std::u16string_view text(text_);
     size_t pos = 0;
     while (pos < text.size()) {
+        // Text and white space between tags only advance the position: to the next "<".
+        if (text[pos] != u'<') {
+            pos = FindMarkupStart(text, pos);
+            continue;
+        }
+        // Most end tags close the innermost element and hold just its name: that needs neither a
+        // scan for the name's end nor a search of the open elements. The name of an open element
+        // holds no terminator, so the first ">" after "</" is the one compared here.
+        if (!open_.empty() && pos + 1 < text.size() && text[pos + 1] == u'/') {
+            const std::u16string_view innermost = open_.back().name;
+            const size_t close = pos + 2 + innermost.size();
+            if (close < text.size() && text[close] == u'>' &&
+                SameName(text.substr(pos + 2, innermost.size()), innermost)) {
+                pos = close + 1;
+                EndElement(open_.back().element, pos, innermost.size() + 3, true);
+                continue;
+            }
+        }
         const XmlNode node = ScanXmlNode(text, pos);
         pos += node.length;
         if (node.kind == XmlNodeKind::kError || node.unterminated) {
@@ -127,7 +175,7 @@ size_t CXmlDocument::FindOpenElement(std::u16string_view name) {
     if (!byNameActive_) {
         const size_t lowest = open_.size() > kLinearDepth ? open_.size() - kLinearDepth : 0;
         for (size_t d = open_.size(); d > lowest; --d) {
-            if (open_[d - 1].name == name) {
+            if (SameName(open_[d - 1].name, name)) {
                 return d - 1;
             }
         }

@@ -5,15 +5,6 @@
 
 namespace kx90 {
 
-void ElementRecord::SetTagLengths(size_t startTag, size_t endTag) {
-    const auto startField = static_cast<uint32_t>(std::min<size_t>(startTag, kMaxStartTagLength));
-    const auto endField = static_cast<uint32_t>(std::min<size_t>(endTag, kMaxEndTagLength));
-    tagLengths = startField | (endField << 22);
-    if (startField == kMaxStartTagLength || endField == kMaxEndTagLength) {
-        flags |= kElementIllFormed;
-    }
-}
-
 void ElementIndex::Reset(uint32_t capacity) {
     pages_.clear();
     lastPageRecords_ = 0;
@@ -22,12 +13,8 @@ void ElementIndex::Reset(uint32_t capacity) {
     Grow(std::max<uint32_t>(capacity, 1));
 }
 
-uint32_t ElementIndex::Append() {
-    if (size_ == capacity_) {
-        Grow(std::max(capacity_ + 1, size_ + size_ / 2));
-    }
-    (*this)[size_] = ElementRecord{};
-    return size_++;
+ElementIndex::Page ElementIndex::NewPage(uint32_t records) {
+    return Page(static_cast<ElementRecord*>(::operator new (size_t{records} * sizeof(ElementRecord))));
 }
 
 void ElementIndex::Grow(uint32_t capacity) {
@@ -36,7 +23,7 @@ void ElementIndex::Grow(uint32_t capacity) {
         const uint32_t fullPagesRecords = capacity_ - lastPageRecords_;
         const uint32_t wanted = std::min(kPageRecords, capacity - std::min(capacity, fullPagesRecords));
         if (wanted > lastPageRecords_) {
-            auto page = std::make_unique<ElementRecord[]>(wanted);
+            Page page = NewPage(wanted);
             std::copy_n(pages_.back().get(), size_ - fullPagesRecords, page.get());
             pages_.back() = std::move(page);
             capacity_ += wanted - lastPageRecords_;
@@ -45,7 +32,7 @@ void ElementIndex::Grow(uint32_t capacity) {
     }
     while (capacity_ < capacity) {
         const uint32_t records = std::min(kPageRecords, capacity - capacity_);
-        pages_.push_back(std::make_unique<ElementRecord[]>(records));
+        pages_.push_back(NewPage(records));
         capacity_ += records;
         lastPageRecords_ = records;
     }

@@ -1,8 +1,11 @@
 // The XML reader's element index: 32-byte ElementRecords held in pages of 65,536.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace kx90 {
@@ -32,7 +35,14 @@ struct ElementRecord {
 
     uint32_t StartTagLength() const { return tagLengths & kMaxStartTagLength; }
     uint32_t EndTagLength() const { return tagLengths >> 22; }
-    void SetTagLengths(size_t startTag, size_t endTag);
+    void SetTagLengths(size_t startTag, size_t endTag) {
+        const auto startField = static_cast<uint32_t>(std::min<size_t>(startTag, kMaxStartTagLength));
+        const auto endField = static_cast<uint32_t>(std::min<size_t>(endTag, kMaxEndTagLength));
+        tagLengths = startField | (endField << 22);
+        if (startField == kMaxStartTagLength || endField == kMaxEndTagLength) {
+            flags |= kElementIllFormed;
+        }
+    }
 };
 static_assert(sizeof(ElementRecord) == 32, "eight 32-bit fields");
 
@@ -45,7 +55,14 @@ public:
 
     // Appends a zeroed record and returns its index. When the room is used up it grows to one and a
     // half times the records in use; only the last, partly allocated page is ever copied.
-    uint32_t Append();
+    // Defined here: the parser appends once per element.
+    uint32_t Append() {
+        if (size_ == capacity_) {
+            Grow(std::max(capacity_ + 1, size_ + size_ / 2));
+        }
+        (*this)[size_] = ElementRecord{};
+        return size_++;
+    }
 
     ElementRecord& operator[](uint32_t index) { return pages_[index / kPageRecords][index % kPageRecords]; }
     const ElementRecord& operator[](uint32_t index) const {
@@ -57,7 +74,15 @@ public:
 private:
     void Grow(uint32_t capacity);
 
-    std::vector<std::unique_ptr<ElementRecord[]>> pages_;
+    // Pages are allocated without zeroing them: Append zeroes each record as it hands it out, so
+    // room reserved for a large document costs nothing until it is used.
+    struct PageDelete {
+        void operator()(ElementRecord* page) const { ::operator delete(page); }
+    };
+    using Page = std::unique_ptr<ElementRecord[], PageDelete>;
+    static Page NewPage(uint32_t records);
+
+    std::vector<Page> pages_;
     uint32_t lastPageRecords_ = 0;  // records allocated in the last page
     uint32_t size_ = 0;
     uint32_t capacity_ = 0;

@@ -237,6 +237,10 @@ XmlNode ScanXmlNode(std::u16string_view text, size_t pos) {
     return ErrorNode(text, pos, pos + 1, XmlNodeError::kTagNameCharacter);
 }
 
+size_t FindMarkupStart(std::u16string_view text, size_t from) {
+    return FindAnyOf(text, from, u'<', u'<', u'<');
+}
+
 std::optional<std::u16string_view> FindXmlAttribute(std::u16string_view tag, std::string_view name) {
     // Skip "<", "<?" and the tag's own name.
     size_t i = 1;

@@ -51,6 +51,10 @@ inline bool IsXmlSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n
 // length of at least one, so a caller that advances by it always makes progress.
 XmlNode ScanXmlNode(std::u16string_view text, size_t pos);
 
+// Offset of the first "<" at or after from, or the text's size: where the text or white space node
+// at from ends.
+size_t FindMarkupStart(std::u16string_view text, size_t from);
+
 // The value of the named attribute (ASCII case ignored) inside the text of one tag, without quotes.
 std::optional<std::u16string_view> FindXmlAttribute(std::u16string_view tag, std::string_view name);
 

@@ -348,5 +348,49 @@ TEST(XmlDocumentHostile, DeepAndBrokenNestingLoads) {
     }
 }
 
+// The scanner and the decoder work on blocks of units: every node end and every character must come
+// out the same wherever it falls inside a block, including near-misses just before the real end.
+TEST(XmlNodeScanner, NodeEndsAreFoundAtEveryOffset) {
+    struct Case {
+        std::u16string open;
+        std::u16string body;
+        std::u16string close;
+        XmlNodeKind kind;
+    };
+    const Case cases[] = {
+        {u"<!--", u"a -- b - > ->", u"-->", XmlNodeKind::kComment},
+        {u"<![CDATA[", u"x ]] ]> ]]]", u"]]>", XmlNodeKind::kCData},
+        {u"<?pi", u" a ? > ?", u"?>", XmlNodeKind::kProcessingInstruction},
+        {u"</e", u" \u00e9", u">", XmlNodeKind::kEndTag},
+    };
+    for (const Case& c : cases) {
+        for (size_t pad = 0; pad < 24; ++pad) {
+            const std::u16string node = c.open + std::u16string(pad, u'x') + c.body + c.close;
+            const std::u16string text = u"<r>" + node + u"tail>-->]]>?>";
+            const XmlNode scanned = ScanXmlNode(text, 3);
+            EXPECT_EQ(scanned.kind, c.kind) << pad;
+            EXPECT_FALSE(scanned.unterminated) << pad;
+            EXPECT_EQ(scanned.length, node.size()) << pad;
+            const XmlNode cut = ScanXmlNode(text.substr(0, 3 + node.size() - 1), 3);
+            EXPECT_TRUE(cut.unterminated) << pad;
+            EXPECT_EQ(cut.length, node.size() - 1) << pad;
+        }
+    }
+}
+
+TEST(Utf8Decoding, MixedTextDecodesTheSameAtEveryAlignment) {
+    // é (2 bytes), 中 (3), U+1F600 (4, a surrogate pair), a cut-off sequence, a stray continuation byte.
+    const std::string mixed = "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80\xE4\xB8z\x80";
+    const std::u16string expected = u"\u00e9\u4e2d\U0001F600?z?";
+    for (size_t lead = 0; lead < 40; ++lead) {
+        const std::string bytes = std::string(lead, 'a') + mixed + std::string(1 + lead % 19, 'b') + mixed;
+        const std::u16string want =
+            std::u16string(lead, u'a') + expected + std::u16string(1 + lead % 19, u'b') + expected;
+        std::u16string out = u"kept";
+        AppendUtf8AsUtf16(bytes, out);
+        EXPECT_EQ(out, u"kept" + want) << lead;
+    }
+}
+
 }  // namespace
 }  // namespace kx90
