@@ -43,6 +43,7 @@ bool MacroLibrary::LoadMacroLibrary() {
     const FileReadResult read = ReadFilePrefix(path, BytesOf(*loaded));
     if (read.status == FileStatus::kOk) {
         *table_ = *loaded;  // the table keeps its address for the whole run: the writer thread holds it
+        unsaved_ = false;
         return true;
     }
     if (read.status == FileStatus::kNotFound) {
@@ -52,6 +53,8 @@ bool MacroLibrary::LoadMacroLibrary() {
 }
 
 bool MacroLibrary::SaveMacroLibrary() {
+    // Whatever happens below, the change has had its write; a failed one is not retried on its own.
+    unsaved_ = false;
     const std::filesystem::path path = FilePath();
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
@@ -79,7 +82,18 @@ std::optional<int> MacroLibrary::FindMacro(uint32_t id) const {
     return std::nullopt;
 }
 
-bool MacroLibrary::StoreMacro(const MacroRecord& incoming) {
+bool MacroLibrary::SaveIfChanged() {
+    return !unsaved_ || SaveMacroLibrary();
+}
+
+void MacroLibrary::Changed(Save save) {
+    unsaved_ = true;
+    if (save == Save::kNow) {
+        SaveMacroLibrary();
+    }
+}
+
+bool MacroLibrary::StoreMacro(const MacroRecord& incoming, Save save) {
     if (incoming.recordSize < kMinMacroRecordSize || (incoming.marker >> 16) != kMacroMarkerHigh) {
         return false;
     }
@@ -111,15 +125,15 @@ bool MacroLibrary::StoreMacro(const MacroRecord& incoming) {
     slot.recordSize = record.recordSize;
     slot.marker = record.marker;
 
-    SaveMacroLibrary();
+    Changed(save);
     return true;
 }
 
-void MacroLibrary::DeleteMacroRecord(uint32_t id) {
+void MacroLibrary::DeleteMacroRecord(uint32_t id, Save save) {
     if (const std::optional<int> slot = FindMacro(id)) {
         std::memset(&(*table_)[static_cast<size_t>(*slot)], 0, sizeof(MacroRecord));
     }
-    SaveMacroLibrary();
+    Changed(save);
 }
 
 std::vector<MacroListEntry> MacroLibrary::ListGroupMacros(uint32_t group) const {

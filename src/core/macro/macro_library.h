@@ -51,11 +51,19 @@ public:
 
     // First slot, in slot order, whose id matches (listed or not).
     std::optional<int> FindMacro(uint32_t id) const;
+    // When a change reaches Macro.cfg: at once, or with the next SaveIfChanged (the macro page
+    // gathers quick successive edits into one write of the 2 MB file).
+    enum class Save { kNow, kLater };
+
     // Stores a macro from the editor (or a renamed one) over the slot of its id, else in the first
     // free slot, and saves. False when the record is refused or the library is full.
-    bool StoreMacro(const MacroRecord& record);
+    bool StoreMacro(const MacroRecord& record, Save save = Save::kNow);
     // Clears the first slot of that id and saves (also when none matched).
-    void DeleteMacroRecord(uint32_t id);
+    void DeleteMacroRecord(uint32_t id, Save save = Save::kNow);
+    // A change stored with Save::kLater has not reached the file yet.
+    bool HasUnsavedChanges() const { return unsaved_; }
+    // Saves when HasUnsavedChanges(); true when nothing is left unsaved.
+    bool SaveIfChanged();
     // The listed macros of a game group, in slot order.
     std::vector<MacroListEntry> ListGroupMacros(uint32_t group) const;
 
@@ -67,12 +75,15 @@ public:
     void SetFileWriter(FileWriter writer) { writeFile_ = std::move(writer); }
 
 private:
+    void Changed(Save save);
+
     std::filesystem::path dataDir_;
     Notifier& notifier_;
     const UiLanguage& language_;
     Clock& clock_;
     FileWriter writeFile_ = AtomicFileWriter();
     std::unique_ptr<MacroTable> table_;  // 2 MB: never on a stack
+    bool unsaved_ = false;
 };
 
 // True when a profile slot of the catalogue names the macro for a button, or a button of the live
