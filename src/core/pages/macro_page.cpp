@@ -320,6 +320,7 @@ void MacroPageState::SaveCurrentMacro() {
 }
 
 void MacroPageState::SyncCapture() {
+    view_.recording = editor_.Recording();
     const bool wanted = editor_.KeyCaptureOn();
     if (wanted == captureOn_) {
         return;

@@ -100,12 +100,14 @@ TEST_F(MacroPageTest, ANewMacroIsStoredWithItsFirstRecordingAndReachesTheFileOnc
     EXPECT_EQ(library_.FindMacro(id), std::nullopt) << "not in the library before its first save";
 
     page_.ToggleRecording();
+    EXPECT_TRUE(page_.View().recording);
     EXPECT_TRUE(hooks_.ForwardsKeys());
     EXPECT_EQ(hooks_.CaptureTarget(), kPageWindow);
     page_.OnKeyCapture(kA, 0);
     clock_.now += 250;
     page_.OnKeyCapture(kA, kKeyFlagReleased);
     page_.ToggleRecording();
+    EXPECT_FALSE(page_.View().recording);
     EXPECT_FALSE(hooks_.ForwardsKeys());
     EXPECT_EQ(hooks_.CaptureTarget(), kMainWindow) << "reports go back to the main window";
 
@@ -161,7 +163,7 @@ TEST_F(MacroPageTest, SelectingAnotherMacroWhileRecordingStoresIntoTheRecordedOn
         {kEventItemKeyDown, kB}, {kEventItemPause, 40}, {kEventItemKeyUp, kB}};
     EXPECT_EQ(StoredItems(0x15000001), recorded);
     EXPECT_EQ(StoredItems(0x15000002), y);
-    EXPECT_FALSE(page_.Editor().Recording());
+    EXPECT_FALSE(page_.View().recording);
     EXPECT_FALSE(hooks_.ForwardsKeys());
     EXPECT_EQ(page_.Editor().Items(), y) << "the newly selected macro shows";
 }

@@ -1,0 +1,568 @@
+// CDlgMacro: the page's controls over its pictures, forwarded to MacroPageState; the lists and
+// fields follow the state's view; the group menu of SkinMenu.dll; timers check the repeat field
+// and write Macro.cfg once the edits pause.
+#include "win/pages/macro_page.h"
+
+#include <algorithm>
+
+#include "core/layout/macro_page_layout.h"
+#include "core/macro/macro_groups.h"
+#include "win/pages/assignment/list_look.h"
+#include "win/ui/gdi.h"
+#include "win/ui/messages.h"
+#include "win/ui/text.h"
+
+namespace kx90::pages {
+
+namespace mp = layout::macro_page;
+
+namespace {
+
+// Command ids of the page's buttons.
+constexpr UINT kGroupButtonId = 300;
+constexpr UINT kNewMacroId = 301;
+constexpr UINT kDeleteMacroId = 302;
+constexpr UINT kInsertEventId = 303;
+constexpr UINT kDeleteEventId = 304;
+constexpr UINT kModifyEventId = 305;
+constexpr UINT kRecordId = 306;
+constexpr UINT kNoPauseId = 307;
+constexpr UINT kMouseButtonFirstId = 308;  // 308..310: left, middle, right
+constexpr UINT kKeyOptionId = 311;
+constexpr UINT kKeyOkId = 312;
+constexpr UINT kPauseOptionId = 313;
+constexpr UINT kPauseOkId = 314;
+
+constexpr UINT kValidatePeriodMs = 4000;
+// Macro.cfg is 2 MB written with two 100 ms pauses: typing a repeat count digit by digit, or a
+// run of single-event edits, is gathered into one write this long after the last change.
+constexpr UINT kSaveDelayMs = 800;
+
+constexpr COLORREF kGroupCaption = 0x676153;
+constexpr COLORREF kCaptionHot = 0xFFFFFF;
+constexpr COLORREF kRecordCaption = 0xD3BB3D;
+constexpr COLORREF kListBackground = 0x000000;
+constexpr COLORREF kListSelection = 0x141414;
+constexpr COLORREF kListText = 0x676153;
+constexpr COLORREF kListSelectedText = 0xB98C15;
+constexpr COLORREF kFieldText = 0xB98C15;
+constexpr COLORREF kFieldBackground = 0x0F0F0F;
+constexpr int kListItemHeight = 18;
+constexpr int kMenuItemHeight = 24;
+constexpr COLORREF kMenuFrame = 0xB98C15;
+
+// The mouse-button buttons in control order, with the key each enters.
+constexpr uint32_t kMouseButtonKeys[3] = {kMacroLeftButton, kMacroMiddleButton, kMacroRightButton};
+
+}  // namespace
+
+// The edit fields.
+
+bool CMacroField::CreateField(HWND parent, const RECT& rect, UINT id, DWORD extraStyle, int limit) {
+    CreateArgs args;
+    args.className = L"EDIT";
+    args.style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | extraStyle;
+    args.rect = rect;
+    args.parent = parent;
+    args.id = id;
+    if (!Create(args)) {
+        return false;
+    }
+    brush_.Reset(CreateSolidBrush(kFieldBackground));
+    font_ = ui::CreateUiFont(12, 500);
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+    return true;
+}
+
+std::u16string CMacroField::Text() const {
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd(), text, 64);
+    return ui::Utf16(text);
+}
+
+bool CMacroField::SetText(std::u16string_view text) {
+    if (Text() == text) {
+        return false;  // leave the caret where the user has it
+    }
+    SetWindowTextW(hwnd(), ui::Wide(text).c_str());
+    const auto end = static_cast<LPARAM>(text.size());
+    SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(end), end);
+    return true;
+}
+
+HBRUSH CMacroField::OnReflectedCtlColor(HDC dc) {
+    SetTextColor(dc, kFieldText);
+    SetBkColor(dc, kFieldBackground);
+    return brush_.get();
+}
+
+// The page.
+
+CDlgMacro::CDlgMacro() = default;
+CDlgMacro::~CDlgMacro() = default;
+
+bool CDlgMacro::ChineseLayout() const {
+    // The controls sit where the installed picture draws them, in the installation's language.
+    return Services().language->InstallIsChinese();
+}
+
+bool CDlgMacro::OnCreate() {
+    const PageServices& s = Services();
+    state_ =
+        std::make_unique<MacroPageState>(MacroPageServices{*s.macros, *s.profiles, *s.notifier, *s.hooks,
+                                                           SystemClock(), reinterpret_cast<WindowId>(hwnd())},
+                                         s.language->Pairs());
+    CreateControls();
+    state_->ShowGroup(kCustomMacroGroup);
+    Show();
+    StartTimer(timer::kValidateRepeat, kValidatePeriodMs);
+    return true;
+}
+
+void CDlgMacro::OnDestroy() {
+    CloseGroupMenu();
+    if (state_ != nullptr) {
+        state_->Leave();  // whatever was accepted is on disk before the page goes
+    }
+}
+
+void CDlgMacro::CreateControls() {
+    const std::wstring skins = Services().installDir + L"\\skins\\";
+    HBITMAP normal = LoadPicture();
+    down_ = ui::LoadSkinBitmap(skins + L"Macro_down.bmp");
+    over_ = ui::LoadSkinBitmap(skins + L"Macro_over.bmp");
+    CreateButtons(normal);
+    CreateLists();
+    CreateFields();
+    OnLanguageChanged();
+}
+
+void CDlgMacro::CreateButtons(HBITMAP normal) {
+    const bool chinese = ChineseLayout();
+    auto button = [&](skin::CGDIBitmapBtn& b, const layout::Rect& r, UINT id, bool visible = true) {
+        const RECT rect = ui::ToRect(r);
+        b.CreateButton(hwnd(), rect, id);
+        b.SetFaceBitmaps(rect, normal, over_.bitmap.get(), down_.bitmap.get(), normal);
+        if (!visible) {
+            ShowWindow(b.hwnd(), SW_HIDE);
+        }
+    };
+    button(groupButton_, mp::kGroupButton, kGroupButtonId);
+    groupButton_.SetTextColors(kGroupCaption, kCaptionHot, kCaptionHot);
+    button(newMacro_, mp::kNewMacro, kNewMacroId);
+    button(deleteMacro_, mp::kDeleteMacro, kDeleteMacroId);
+    button(insertEvent_, mp::kInsertEvent.For(chinese), kInsertEventId);
+    button(deleteEvent_, mp::kDeleteEvent.For(chinese), kDeleteEventId);
+    button(modifyEvent_, mp::kModifyEvent.For(chinese), kModifyEventId);
+    button(record_, mp::kRecordButton, kRecordId);
+    record_.SetTextColors(kRecordCaption, kCaptionHot, kCaptionHot);
+    button(noPause_, mp::kNoPauseBox, kNoPauseId);
+    noPause_.SetCheckMode(true, true);
+    const layout::LocalizedRect mouse[3] = {mp::kMouseLeft, mp::kMouseMiddle, mp::kMouseRight};
+    for (UINT i = 0; i < 3; ++i) {
+        button(mouseButtons_[i], mouse[i].For(chinese), kMouseButtonFirstId + i);
+        mouseButtons_[i].SetPressReleaseNotify(true);
+    }
+    button(keyOption_, mp::kKeyOption.For(chinese), kKeyOptionId, false);
+    keyOption_.SetCheckMode(true, false);
+    button(keyOk_, mp::kKeyOk.For(chinese), kKeyOkId, false);
+    button(pauseOption_, mp::kPauseOption.For(chinese), kPauseOptionId, false);
+    pauseOption_.SetCheckMode(true, false);
+    button(pauseOk_, mp::kPauseOk.For(chinese), kPauseOkId, false);
+}
+
+void CDlgMacro::CreateLists() {
+    auto make = [&](skin::CListBoxEx& list, const layout::Rect& r, int id) {
+        list.CreateList(hwnd(), ui::ToRect(r), static_cast<UINT>(id), WS_VSCROLL);
+        list.SetItemHeight(kListItemHeight);
+        list.SetColors(kListBackground, kListSelection);
+        list.SetTextColors(kListText, kListSelectedText);
+        list.SetInstallDir(Services().installDir);
+    };
+    make(macroList_, mp::kMacroList, kMacroListId);
+    // Macro identifiers carry their group in the top byte: never read as a step type.
+    macroList_.SetShowIcons(false);
+    macroList_.SetRenameByDoubleClick(true);
+    make(eventList_, mp::kEventList, kEventListId);
+    eventList_.SetShowIcons(true);
+    WrapInSkinScrollBars(macroList_);
+    WrapInSkinScrollBars(eventList_);
+}
+
+void CDlgMacro::CreateFields() {
+    const bool chinese = ChineseLayout();
+    repeatField_.CreateField(hwnd(), ui::ToRect(mp::kRepeatField), kRepeatFieldId, ES_NUMBER | ES_CENTER,
+                             kRepeatFieldLimit);
+    keyField_.CreateField(hwnd(), ui::ToRect(mp::kKeyField.For(chinese)), kKeyFieldId, ES_READONLY,
+                          kKeyFieldLimit);
+    pauseField_.CreateField(hwnd(), ui::ToRect(mp::kPauseField.For(chinese)), kPauseFieldId, ES_NUMBER,
+                            kPauseFieldLimit);
+    ShowWindow(keyField_.hwnd(), SW_HIDE);
+    ShowWindow(pauseField_.hwnd(), SW_HIDE);
+}
+
+void CDlgMacro::OnLanguageChanged() {
+    if (state_ == nullptr) {
+        return;
+    }
+    const LanguageStrings& s = Texts();
+    const struct {
+        skin::CGDIBitmapBtn& button;
+        const std::u16string& text;
+    } tips[] = {
+        {newMacro_, s.str_new_macro},    {deleteMacro_, s.str_del_macro},    {insertEvent_, s.str_macro_new},
+        {deleteEvent_, s.str_macro_del}, {modifyEvent_, s.str_macro_modify}, {noPause_, s.str_macro_delay},
+        {mouseButtons_[0], s.str_click}, {mouseButtons_[1], s.str_middle},   {mouseButtons_[2], s.str_menu},
+        {keyOption_, s.str_macro_msg6},  {keyOk_, s.str_macro_msg6},         {pauseOption_, s.str_macro_msg7},
+        {pauseOk_, s.str_macro_msg7},
+    };
+    for (const auto& tip : tips) {
+        tip.button.SetTooltipText(ui::Wide(tip.text), true);
+    }
+    state_->SetLanguage(Services().language->Pairs());
+    Show();
+    PageWindow::OnLanguageChanged();
+}
+
+// Showing the state.
+
+void CDlgMacro::Show() {
+    const MacroPageView& view = state_->View();
+    const PairLanguage language = Services().language->Pairs();
+    const std::wstring caption = ui::Wide(view.groupCaption);
+    if (groupButton_.GetText() != caption) {
+        groupButton_.SetText(caption);
+        groupButton_.Invalidate();
+    }
+    const std::wstring recordCaption = ui::Wide(RecordCaption(view.recording, language));
+    if (record_.GetText() != recordCaption) {
+        record_.SetText(recordCaption);
+        record_.Invalidate();
+    }
+    const BOOL editing = view.recording ? FALSE : TRUE;
+    for (skin::CGDIBitmapBtn* b : {&newMacro_, &deleteMacro_, &insertEvent_, &deleteEvent_, &modifyEvent_}) {
+        if ((IsWindowEnabled(b->hwnd()) != FALSE) != (editing != FALSE)) {
+            EnableWindow(b->hwnd(), editing);
+            b->Invalidate();
+        }
+    }
+    if (noPause_.GetCheck() != view.noPause) {
+        noPause_.SetCheck(view.noPause);
+    }
+    ShowMacroList();
+    ShowEventList();
+    settingRepeat_ = true;
+    repeatField_.SetText(view.repeatText);
+    settingRepeat_ = false;
+    ShowEditControls();
+    if (state_->SavePending()) {
+        StartTimer(timer::kSaveMacros, kSaveDelayMs);  // started again by every change
+    }
+}
+
+void CDlgMacro::ShowMacroList() {
+    const std::vector<MacroListEntry>& rows = state_->View().macros;
+    auto same = [](const MacroListEntry& a, const MacroListEntry& b) {
+        return a.id == b.id && a.name == b.name;
+    };
+    const auto differ =
+        std::mismatch(shownMacros_.begin(), shownMacros_.end(), rows.begin(), rows.end(), same);
+    const int first = static_cast<int>(differ.first - shownMacros_.begin());
+    if (differ.first != shownMacros_.end() || differ.second != rows.end()) {
+        SendMessageW(macroList_.hwnd(), WM_SETREDRAW, FALSE, 0);
+        while (macroList_.GetCount() > first) {
+            macroList_.DeleteItem(macroList_.GetCount() - 1);
+        }
+        for (size_t i = static_cast<size_t>(first); i < rows.size(); ++i) {
+            macroList_.InsertItem(-1, skin::kListItemPlain, ui::Wide(rows[i].name), rows[i].id);
+        }
+        SendMessageW(macroList_.hwnd(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(macroList_.hwnd(), nullptr, TRUE);
+        shownMacros_ = rows;
+    }
+    if (macroList_.GetCurSel() != state_->View().selectedMacro) {
+        macroList_.SetCurSel(state_->View().selectedMacro);
+    }
+}
+
+void CDlgMacro::ShowEventList() {
+    const std::vector<EventItem>& items = state_->Editor().Items();
+    const auto differ = std::mismatch(shownEvents_.begin(), shownEvents_.end(), items.begin(), items.end());
+    const int first = static_cast<int>(differ.first - shownEvents_.begin());
+    if (differ.first != shownEvents_.end() || differ.second != items.end()) {
+        const bool many = items.size() - static_cast<size_t>(first) > 1;
+        if (many) {
+            SendMessageW(eventList_.hwnd(), WM_SETREDRAW, FALSE, 0);
+        }
+        while (eventList_.GetCount() > first) {
+            eventList_.DeleteItem(eventList_.GetCount() - 1);
+        }
+        for (size_t i = static_cast<size_t>(first); i < items.size(); ++i) {
+            eventList_.InsertItem(-1, items[i].kind, ui::Wide(EventItemText(items[i])), items[i].value);
+        }
+        if (many) {
+            SendMessageW(eventList_.hwnd(), WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(eventList_.hwnd(), nullptr, TRUE);
+        }
+        shownEvents_ = items;
+    }
+    const int selected = state_->Editor().Selected();
+    if (eventList_.GetCurSel() != selected) {
+        eventList_.SetCurSel(selected);
+    }
+    if (selected >= 0) {
+        SendMessageW(eventList_.hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(selected), FALSE);
+    }
+}
+
+void CDlgMacro::ShowEditControls() {
+    const EditControls& c = state_->Editor().Controls();
+    auto show = [](HWND window, bool shown) {
+        if ((IsWindowVisible(window) != FALSE) != shown) {
+            ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
+        }
+    };
+    show(keyOption_.hwnd(), c.keyOption);
+    if (keyOption_.GetCheck() != c.keyOptionChecked) {
+        keyOption_.SetCheck(c.keyOptionChecked);
+    }
+    show(keyField_.hwnd(), c.keyField);
+    show(keyOk_.hwnd(), c.keyField);
+    keyField_.SetText(c.keyFieldText);
+    show(pauseOption_.hwnd(), c.pauseOption);
+    if (pauseOption_.GetCheck() != c.pauseOptionChecked) {
+        pauseOption_.SetCheck(c.pauseOptionChecked);
+    }
+    show(pauseField_.hwnd(), c.pauseField);
+    show(pauseOk_.hwnd(), c.pauseField);
+    if (pauseClearsShown_ != c.pauseFieldClears) {
+        pauseClearsShown_ = c.pauseFieldClears;
+        pauseField_.SetText(u"");
+        if (c.focus == EditControls::Focus::kPauseField && c.pauseField) {
+            SetFocus(pauseField_.hwnd());
+        }
+    }
+    if (c.focus == EditControls::Focus::kKeyField && c.keyField && GetFocus() != keyField_.hwnd()) {
+        SetFocus(keyField_.hwnd());
+    }
+}
+
+// Commands and messages.
+
+bool CDlgMacro::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT id = LOWORD(wParam);
+    if (id == kRepeatFieldId) {
+        if (HIWORD(wParam) == EN_CHANGE && !settingRepeat_) {
+            state_->RepeatTextChanged(repeatField_.Text());
+            Show();
+        }
+        return true;
+    }
+    if (id == kKeyFieldId || id == kPauseFieldId) {
+        return true;
+    }
+    switch (id) {
+        case kGroupButtonId:
+            OpenGroupMenu();
+            return true;
+        case kNewMacroId:
+            if (state_->NewMacro()) {
+                Show();
+                macroList_.BeginRename(state_->View().selectedMacro);
+            }
+            return true;
+        case kDeleteMacroId:
+            state_->DeleteMacro();
+            break;
+        case kInsertEventId:
+            state_->BeginInsert();
+            break;
+        case kDeleteEventId:
+            state_->DeleteEvent();
+            break;
+        case kModifyEventId:
+            state_->BeginModify();
+            break;
+        case kRecordId:
+            state_->ToggleRecording();
+            if (state_->View().recording) {
+                SetFocus(hwnd());  // the recorded keys must not type into a field as well
+            }
+            break;
+        case kNoPauseId:
+            state_->SetNoPause(noPause_.GetCheck());
+            break;
+        case kKeyOptionId:
+            state_->ChooseKeyOption();
+            break;
+        case kPauseOptionId:
+            state_->ChoosePauseOption();
+            break;
+        case kKeyOkId:
+            state_->KeyOk();
+            break;
+        case kPauseOkId:
+            state_->PauseOk(pauseField_.Text());
+            break;
+        default:
+            if (id >= kMouseButtonFirstId && id < kMouseButtonFirstId + 3) {
+                return true;  // their presses arrive as 0x70D
+            }
+            return PageWindow::OnCommand(wParam, lParam);
+    }
+    Show();
+    return true;
+}
+
+void CDlgMacro::OnMouseButtonCapture(WPARAM wParam, LPARAM lParam) {
+    const EditMode mode = state_->Editor().Mode();
+    if (!state_->View().recording && mode != EditMode::kInsertKey && mode != EditMode::kModifyKey) {
+        return;
+    }
+    if (wParam != WM_LBUTTONDOWN && wParam != WM_LBUTTONUP) {
+        return;
+    }
+    const HWND from = reinterpret_cast<HWND>(lParam);
+    for (size_t i = 0; i < 3; ++i) {
+        if (from == mouseButtons_[i].hwnd()) {
+            // Behind the keys the hook posted before it, as if the keyboard had sent it.
+            PostMessageW(hwnd(), msg::kKeyCapture, kMouseButtonKeys[i],
+                         wParam == WM_LBUTTONUP ? kKeyFlagReleased : 0);
+        }
+    }
+}
+
+void CDlgMacro::OpenGroupMenu() {
+    const skin::SkinMenuLibrary* library = Services().skinMenu;
+    if (library == nullptr || !library->Usable()) {
+        return;  // the buttons page has said that the installation is damaged
+    }
+    std::vector<SkinMenuItem> items(SKIN_MENU_MAX_ITEMS);
+    const PairLanguage language = Services().language->Pairs();
+    for (uint32_t i = 0; i < kMacroGroupCount; ++i) {
+        SkinMenuItem& item = items[i];
+        item.kind = SKIN_MENU_PLAIN_ITEM;
+        item.id = static_cast<int32_t>(i + 1);
+        const std::wstring name = ui::Wide(GroupMenuName(i + 1, language));
+        const size_t n = std::min<size_t>(name.size(), SKIN_MENU_TEXT_LENGTH - 1);
+        std::copy_n(name.begin(), n, item.text);
+        item.text[n] = L'\0';
+    }
+    const wchar_t* const files[SKIN_MENU_SKIN_COUNT] = {
+        L"MenuNorL.BMP",       L"MenuOverL.BMP",       L"MenuDownL.BMP",       L"MenuNorL.BMP",
+        L"MenuNorHaveSub.BMP", L"MenuOverHaveSub.BMP", L"MenuDownHaveSub.BMP", L"MenuNorHaveSub.BMP"};
+    std::wstring paths[SKIN_MENU_SKIN_COUNT];
+    const wchar_t* skins[SKIN_MENU_SKIN_COUNT];
+    for (int i = 0; i < SKIN_MENU_SKIN_COUNT; ++i) {
+        paths[i] = Services().installDir + L"\\skins\\Menu\\" + files[i];
+        skins[i] = paths[i].c_str();
+    }
+    library->createMenu(hwnd(), kMenuItemHeight, mp::kGroupButton.left + 1, mp::kGroupButton.bottom + 1,
+                        kGroupCaption, kCaptionHot, kMenuFrame, skins, items.data(),
+                        static_cast<int>(kMacroGroupCount));
+}
+
+void CDlgMacro::CloseGroupMenu() {
+    const skin::SkinMenuLibrary* library = Services().skinMenu;
+    if (library != nullptr && library->Usable() && hwnd() != nullptr) {
+        library->destroyMenu(hwnd());
+    }
+}
+
+bool CDlgMacro::OnTimer(UINT_PTR id) {
+    if (id == timer::kValidateRepeat) {
+        if (state_->ValidateRepeat()) {
+            Show();
+        }
+        return true;
+    }
+    if (id == timer::kSaveMacros) {
+        StopTimer(timer::kSaveMacros);
+        state_->SaveNow();
+        return true;
+    }
+    return false;
+}
+
+bool CDlgMacro::OnLButtonDown(UINT, POINT) {
+    CloseGroupMenu();
+    return false;
+}
+
+bool CDlgMacro::OnMouseMove(UINT, POINT at) {
+    const EditControls& c = state_->Editor().Controls();
+    const std::vector<int> codes =
+        MacroStatusCodesAt(layout::Point{at.x, at.y}, ChineseLayout(), state_->View().recording,
+                           c.keyOption || c.keyField, c.pauseOption || c.pauseField);
+    if (codes.empty()) {
+        PostMessageW(Services().mainWindow, msg::kStatusText, 0, 0);
+    }
+    for (int code : codes) {
+        PostMessageW(Services().mainWindow, msg::kStatusText, 0, code);
+    }
+    return true;
+}
+
+void CDlgMacro::OnEnter() {
+    Show();
+}
+
+void CDlgMacro::OnLeave() {
+    CloseGroupMenu();
+    state_->Leave();
+    StopTimer(timer::kSaveMacros);
+    Show();
+}
+
+void CDlgMacro::BeforeApply() {
+    // The count still being typed is taken over, as the timer would have.
+    state_->ValidateRepeat();
+    state_->SaveNow();
+    Show();
+}
+
+void CDlgMacro::OnSessionEnd() {
+    state_->SaveNow();
+}
+
+LRESULT CDlgMacro::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case msg::kListSelChange:
+            if (wParam == kMacroListId) {
+                state_->SelectMacro(macroList_.GetCurSel());
+            } else if (wParam == kEventListId) {
+                state_->SelectEvent(eventList_.GetCurSel());
+            }
+            Show();
+            return 0;
+        case msg::kListRename:
+            if (wParam == kMacroListId) {
+                const int index = static_cast<int>(lParam);
+                state_->RenameMacro(index, ui::Utf16(macroList_.GetItemText(index)));
+                Show();
+            }
+            return 0;
+        case msg::kKeyCapture:
+            state_->OnKeyCapture(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+            Show();
+            return 0;
+        case msg::kMouseButtonCapture:
+            OnMouseButtonCapture(wParam, lParam);
+            return 0;
+        case msg::kMenuChoice:
+            CloseGroupMenu();
+            state_->ChooseGroup(static_cast<uint32_t>(lParam));
+            Show();
+            return 0;
+        case msg::kHostEvent:
+            // While the page takes the keys the hook reports the mouse here too: the main window
+            // still runs the button's actions and counts it.
+            PostMessageW(Services().mainWindow, message, wParam, lParam);
+            return 0;
+        default:
+            return PageWindow::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace kx90::pages
