@@ -333,10 +333,7 @@ EditorEffect MacroEditor::KeyOk() {
     } else if (mode_ == EditMode::kModifyKey) {
         ModifySelected({});
     }
-    keyCapture_ = false;
-    HideEditControls();
-    mode_ = EditMode::kNone;
-    return effect;
+    return FinishEdit(effect);
 }
 
 EditorEffect MacroEditor::PauseOk(std::u16string_view pauseText) {
@@ -346,6 +343,10 @@ EditorEffect MacroEditor::PauseOk(std::u16string_view pauseText) {
     } else if (mode_ == EditMode::kModifyPause) {
         ModifySelected(pauseText);
     }
+    return FinishEdit(effect);
+}
+
+EditorEffect MacroEditor::FinishEdit(EditorEffect effect) {
     keyCapture_ = false;
     HideEditControls();
     mode_ = EditMode::kNone;

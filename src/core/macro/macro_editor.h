@@ -165,6 +165,8 @@ private:
     EditorEffect InsertKey();
     EditorEffect InsertPause(std::u16string_view pauseText);
     void ModifySelected(std::u16string_view pauseText);
+    // Both OK buttons end the edit the same way.
+    EditorEffect FinishEdit(EditorEffect effect);
     void Append(EventItem item);
     void Insert(int at, EventItem item);
     void HideEditControls();
