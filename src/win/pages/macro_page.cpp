@@ -539,7 +539,11 @@ LRESULT CDlgMacro::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case msg::kListRename:
             if (wParam == kMacroListId) {
                 const int index = static_cast<int>(lParam);
-                state_->RenameMacro(index, ui::Utf16(macroList_.GetItemText(index)));
+                const std::u16string name = ui::Utf16(macroList_.GetItemText(index));
+                state_->RenameMacro(index, name);
+                if (index >= 0 && static_cast<size_t>(index) < shownMacros_.size()) {
+                    shownMacros_[static_cast<size_t>(index)].name = name;  // the row shows it already
+                }
                 Show();
             }
             return 0;
