@@ -54,6 +54,40 @@ constexpr COLORREF kMenuFrame = 0xB98C15;
 // The mouse-button buttons in control order, with the key each enters.
 constexpr uint32_t kMouseButtonKeys[3] = {kMacroLeftButton, kMacroMiddleButton, kMacroRightButton};
 
+// The page picture with its light strokes toned down, for the editing buttons while a recording
+// runs and for the key and pause rows while hidden. Channels up to kGround (the dark ground and
+// panels) stay as they are; brighter ones keep a third of their height above it, so glyphs and
+// their smoothed edges fade evenly.
+ui::UniqueBitmap DimmedPicture(HBITMAP picture) {
+    constexpr int kGround = 48;
+    if (picture == nullptr) {
+        return ui::UniqueBitmap{};
+    }
+    const SIZE size = ui::BitmapSize(picture);
+    ui::UniqueBitmap dimmed = ui::CopyBitmapRect(picture, RECT{0, 0, size.cx, size.cy});
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint8_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy) * 4);
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, dimmed.get(), 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+    if (rows == size.cy) {
+        for (uint8_t& channel : pixels) {
+            if (channel > kGround) {
+                channel = static_cast<uint8_t>(kGround + (channel - kGround) / 3);
+            }
+        }
+        SetDIBits(screen, dimmed.get(), 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+    }
+    ReleaseDC(nullptr, screen);
+    return dimmed;
+}
+
 }  // namespace
 
 // The edit fields.
@@ -132,6 +166,7 @@ void CDlgMacro::CreateControls() {
     HBITMAP normal = LoadPicture();
     down_ = ui::LoadSkinBitmap(skins + L"Macro_down.bmp");
     over_ = ui::LoadSkinBitmap(skins + L"Macro_over.bmp");
+    disabled_ = DimmedPicture(normal);
     CreateButtons(normal);
     CreateLists();
     CreateFields();
@@ -150,11 +185,17 @@ void CDlgMacro::CreateButtons(HBITMAP normal) {
     };
     button(groupButton_, mp::kGroupButton, kGroupButtonId);
     groupButton_.SetTextColors(kGroupCaption, kCaptionHot, kCaptionHot);
-    button(newMacro_, mp::kNewMacro, kNewMacroId);
-    button(deleteMacro_, mp::kDeleteMacro, kDeleteMacroId);
-    button(insertEvent_, mp::kInsertEvent.For(chinese), kInsertEventId);
-    button(deleteEvent_, mp::kDeleteEvent.For(chinese), kDeleteEventId);
-    button(modifyEvent_, mp::kModifyEvent.For(chinese), kModifyEventId);
+    // The five editing buttons are disabled while recording, and look it.
+    auto editing = [&](skin::CGDIBitmapBtn& b, const layout::Rect& r, UINT id) {
+        button(b, r, id);
+        b.SetFaceBitmaps(ui::ToRect(r), normal, over_.bitmap.get(), down_.bitmap.get(),
+                         disabled_ ? disabled_.get() : normal);
+    };
+    editing(newMacro_, mp::kNewMacro, kNewMacroId);
+    editing(deleteMacro_, mp::kDeleteMacro, kDeleteMacroId);
+    editing(insertEvent_, mp::kInsertEvent.For(chinese), kInsertEventId);
+    editing(deleteEvent_, mp::kDeleteEvent.For(chinese), kDeleteEventId);
+    editing(modifyEvent_, mp::kModifyEvent.For(chinese), kModifyEventId);
     button(record_, mp::kRecordButton, kRecordId);
     record_.SetTextColors(kRecordCaption, kCaptionHot, kCaptionHot);
     button(noPause_, mp::kNoPauseBox, kNoPauseId);
@@ -316,11 +357,42 @@ void CDlgMacro::ShowEventList() {
     }
 }
 
+// The key and pause rows of the picture, each with the field's frame: drawn dimmed while hidden.
+std::vector<RECT> CDlgMacro::EditRowAreas(bool keyRow) const {
+    const bool chinese = ChineseLayout();
+    const layout::Rect field = (keyRow ? mp::kKeyField : mp::kPauseField).For(chinese);
+    return {ui::ToRect((keyRow ? mp::kKeyOption : mp::kPauseOption).For(chinese)),
+            RECT{field.left - 2, field.top - 2, field.right + 2, field.bottom + 2},
+            ui::ToRect((keyRow ? mp::kKeyOk : mp::kPauseOk).For(chinese))};
+}
+
+bool CDlgMacro::OnPaint(HDC dc) {
+    PageWindow::OnPaint(dc);
+    if (disabled_ && HasPicture()) {
+        const EditControls& c = state_->Editor().Controls();
+        for (const bool keyRow : {true, false}) {
+            if (keyRow ? (c.keyOption || c.keyField) : (c.pauseOption || c.pauseField)) {
+                continue;
+            }
+            for (const RECT& r : EditRowAreas(keyRow)) {
+                ui::DrawBitmapPart(dc, disabled_.get(), r.left, r.top, r);
+            }
+        }
+    }
+    return true;
+}
+
 void CDlgMacro::ShowEditControls() {
     const EditControls& c = state_->Editor().Controls();
-    auto show = [](HWND window, bool shown) {
+    auto show = [this](HWND window, bool shown) {
         if ((IsWindowVisible(window) != FALSE) != shown) {
             ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
+            // The row's picture changes between dimmed and lit with it.
+            for (const bool keyRow : {true, false}) {
+                for (const RECT& r : EditRowAreas(keyRow)) {
+                    InvalidateRect(hwnd(), &r, FALSE);
+                }
+            }
         }
     };
     show(keyOption_.hwnd(), c.keyOption);

@@ -75,6 +75,7 @@ protected:
     UINT PageId() const override { return kPageId; }
     bool OnCreate() override;
     void OnDestroy() override;
+    bool OnPaint(HDC dc) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnMouseMove(UINT keys, POINT at) override;
@@ -94,11 +95,13 @@ private:
     void ShowMacroList();
     void ShowEventList();
     void ShowEditControls();
+    std::vector<RECT> EditRowAreas(bool keyRow) const;
     bool ChineseLayout() const;
 
     std::unique_ptr<MacroPageState> state_;
     ui::SkinBitmap down_;
     ui::SkinBitmap over_;
+    ui::UniqueBitmap disabled_;
     skin::CGDIBitmapBtn groupButton_;
     skin::CListBoxEx macroList_;
     skin::CListBoxEx eventList_;

@@ -187,6 +187,16 @@ TEST_F(MacroPageGuiTest, ScreenshotsIdleAndRecording) {
         EXPECT_TRUE(
             CaptureWindowToPng(Window().hwnd(), ScreenshotDir() / ("macro_page_recording_" + tag + ".png")));
         Click(Page().RecordButton());
+        // Inserting a key: the key and pause rows light up.
+        RECT row;
+        SendMessageW(Page().EventList(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        EXPECT_TRUE(RealClickAt(Page().EventList(), POINT{row.left + 30, (row.top + row.bottom) / 2}));
+        Click(Page().InsertEventButton());
+        Click(Page().KeyOptionButton());
+        RealKey('T');
+        PumpFor(milliseconds(200));
+        EXPECT_TRUE(
+            CaptureWindowToPng(Window().hwnd(), ScreenshotDir() / ("macro_page_insert_" + tag + ".png")));
         Close();
     }
 }
