@@ -102,12 +102,13 @@ void MacroPageState::ShowGroup(uint32_t group) {
 
 void MacroPageState::LoadSelectedMacro() {
     std::vector<EventItem> items;
+    view_.loadedDamaged = false;
     if (view_.selectedMacro >= 0) {
         const uint32_t id = view_.macros[static_cast<size_t>(view_.selectedMacro)].id;
         if (const std::optional<int> slot = library_.FindMacro(id)) {
             const MacroRecord& record = library_.Slot(*slot);
             view_.repeatText = RepeatFieldText(record.repeatCount);
-            items = EventItemsOf(record);
+            items = EventItemsOf(record, &view_.loadedDamaged);
         }
     }
     editor_.Load(std::move(items));

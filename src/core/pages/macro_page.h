@@ -46,6 +46,8 @@ struct MacroPageView {
     std::u16string repeatText = u"1";
     bool recording = false;
     bool noPause = false;
+    // The last macro loaded had an event of an unknown kind: its list stops before it.
+    bool loadedDamaged = false;
 };
 
 // Everything the page works with; the page state must not outlive them.

@@ -270,6 +270,10 @@ void CDlgMacro::OnLanguageChanged() {
 
 void CDlgMacro::Show() {
     const MacroPageView& view = state_->View();
+    if (view.loadedDamaged && !damagedTold_) {
+        OutputDebugStringW(L"LoadMacroToList:  Not a vaild item");  // the program's one diagnostic
+    }
+    damagedTold_ = view.loadedDamaged;
     const PairLanguage language = Services().language->Pairs();
     const std::wstring caption = ui::Wide(view.groupCaption);
     if (groupButton_.GetText() != caption) {

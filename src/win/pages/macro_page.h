@@ -124,7 +124,9 @@ private:
     std::vector<MacroListEntry> shownMacros_;
     std::vector<EventItem> shownEvents_;
     uint32_t pauseClearsShown_ = 0;
-    bool settingRepeat_ = false;  // the page itself writes the repeat field: not a user's change
+    bool settingRepeat_ = false;
+    bool damagedTold_ = false;  // the damaged record loaded last has been written to the debugger  // the
+                                // page itself writes the repeat field: not a user's change
 };
 
 }  // namespace kx90::pages

@@ -288,6 +288,14 @@ TEST_F(MacroPageTest, ARefusedRecordingSaysWhyInTheInterfaceLanguage) {
     EXPECT_FALSE(page_.Editor().Recording());
 }
 
+TEST_F(MacroPageTest, ADamagedRecordLoadsUpToItsFirstUnknownEvent) {
+    MacroRecord damaged = Stored(0x15000001, u"Odd", {{kEventItemKeyDown, kA}, {kEventItemKeyUp, kA}});
+    damaged.events[1] = MakeMacroEvent(0x55, 1);
+    Preload({damaged});
+    EXPECT_TRUE(page_.View().loadedDamaged);
+    EXPECT_EQ(page_.Editor().Items(), (std::vector<EventItem>{{kEventItemKeyDown, kA}}));
+}
+
 TEST(MacroStatusCodes, TheRecordButtonSaysStartOrStopAndHiddenRowsSayNothing) {
     namespace mp = layout::macro_page;
     const layout::Point record{mp::kRecordButton.left + 3, mp::kRecordButton.top + 3};
