@@ -93,18 +93,10 @@ ui::UniqueBitmap DimmedPicture(HBITMAP picture) {
 // The edit fields.
 
 bool CMacroField::CreateField(HWND parent, const RECT& rect, UINT id, DWORD extraStyle, int limit) {
-    CreateArgs args;
-    args.className = L"EDIT";
-    args.style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | extraStyle;
-    args.rect = rect;
-    args.parent = parent;
-    args.id = id;
-    if (!Create(args)) {
+    brush_.Reset(CreateSolidBrush(kFieldBackground));
+    if (!CreateEdit(parent, rect, id, extraStyle)) {
         return false;
     }
-    brush_.Reset(CreateSolidBrush(kFieldBackground));
-    font_ = ui::CreateUiFont(12, 500);
-    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageW(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     return true;
 }

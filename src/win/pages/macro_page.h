@@ -9,6 +9,7 @@
 
 #include "core/pages/macro_page.h"
 #include "win/pages/page_window.h"
+#include "win/skin/bitmap_edit.h"
 #include "win/skin/gdi_bitmap_btn.h"
 #include "win/skin/list_box_ex.h"
 #include "win/ui/handles.h"
@@ -16,7 +17,7 @@
 namespace kx90::pages {
 
 // One of the page's three edit fields (repeat count, key, pause): bronze text on near black.
-class CMacroField : public ui::Window {
+class CMacroField : public skin::CBitmapEdit {
 public:
     bool CreateField(HWND parent, const RECT& rect, UINT id, DWORD extraStyle, int limit);
     std::u16string Text() const;
@@ -28,7 +29,6 @@ protected:
 
 private:
     ui::UniqueBrush brush_;
-    ui::UniqueFont font_;
 };
 
 class CDlgMacro : public PageWindow {
