@@ -153,6 +153,26 @@ TEST_F(MacroPageGuiTest, APauseInsertedBetweenTwoKeysWithTheEditorsOwnControls) 
     EXPECT_EQ(EventItemsOf(State().macros.Slot(*State().macros.FindMacro(id))), expected);
 }
 
+TEST_F(MacroPageGuiTest, TheOnScreenMouseButtonsEnterTheirButtonsWhileRecordingOnly) {
+    ASSERT_TRUE(OpenPage());
+    Click(Page().NewMacroButton());
+    RealKey(VK_RETURN);
+    Click(Page().NoPauseBox());
+    Click(Page().MouseButton(2));  // not recording: nothing
+    EXPECT_TRUE(PageState().Editor().Items().empty());
+    Click(Page().RecordButton());
+    Click(Page().MouseButton(0));
+    Click(Page().MouseButton(2));
+    ASSERT_TRUE(PumpUntil([&] { return PageState().Editor().Items().size() == 4; }, seconds(2)));
+    Click(Page().RecordButton());
+    const std::vector<EventItem> expected{{kEventItemKeyDown, kMacroLeftButton},
+                                          {kEventItemKeyUp, kMacroLeftButton},
+                                          {kEventItemKeyDown, kMacroRightButton},
+                                          {kEventItemKeyUp, kMacroRightButton}};
+    EXPECT_EQ(PageState().Editor().Items(), expected);
+    EXPECT_EQ(ListText(Page().EventList(), 0), L"Left Button");
+}
+
 TEST_F(MacroPageGuiTest, ChoosingGroup13InEnglishShowsItsCaptionWithTheTrailingBlank) {
     ASSERT_TRUE(OpenPage());
     EXPECT_EQ(Page().GroupCaption(), L"Customisze");
