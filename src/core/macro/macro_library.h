@@ -3,11 +3,14 @@
 #pragma once
 
 #include <array>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -42,11 +45,16 @@ public:
     // dataDir holds Macro.cfg; messages go through notifier with language's texts; clock paces the
     // saves.
     MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, const UiLanguage& language, Clock& clock);
+    // A write handed to the worker thread is finished first.
+    ~MacroLibrary();
+    MacroLibrary(const MacroLibrary&) = delete;
+    MacroLibrary& operator=(const MacroLibrary&) = delete;
 
     // Reads Macro.cfg into the zeroed table (a short file leaves the rest zero). A missing file is
     // reported; the table then stays empty and the first save creates the file.
     bool LoadMacroLibrary();
-    // Writes the whole table to Macro.cfg. True when it reached the disk.
+    // Writes the whole table to Macro.cfg, after any write handed to the worker. True when it
+    // reached the disk.
     bool SaveMacroLibrary();
 
     // First slot, in slot order, whose id matches (listed or not).
@@ -62,8 +70,16 @@ public:
     void DeleteMacroRecord(uint32_t id, Save save = Save::kNow);
     // A change stored with Save::kLater has not reached the file yet.
     bool HasUnsavedChanges() const { return unsaved_; }
-    // Saves when HasUnsavedChanges(); true when nothing is left unsaved.
+    // Saves when HasUnsavedChanges(), after any write handed to the worker; true when nothing is
+    // left unsaved. When it returns, everything stored is on disk.
     bool SaveIfChanged();
+    // Saves when HasUnsavedChanges() without holding up the caller: a copy of the table goes to a
+    // worker thread, which writes it with the usual pauses (a newer copy replaces one it has not
+    // taken yet). A missing file is made at once instead, with its messages. Failures of the
+    // worker's write are silent, as for any existing file.
+    void SaveInBackground();
+    // Waits until the worker has written every copy it was given.
+    void FinishBackgroundSave();
     // The listed macros of a game group, in slot order.
     std::vector<MacroListEntry> ListGroupMacros(uint32_t group) const;
 
@@ -76,6 +92,7 @@ public:
 
 private:
     void Changed(Save save);
+    void SaverLoop();
 
     std::filesystem::path dataDir_;
     Notifier& notifier_;
@@ -84,6 +101,15 @@ private:
     FileWriter writeFile_ = AtomicFileWriter();
     std::unique_ptr<MacroTable> table_;  // 2 MB: never on a stack
     bool unsaved_ = false;
+
+    // The background writer: started with the first SaveInBackground, ended by the destructor.
+    std::mutex saverMutex_;
+    std::condition_variable saverWake_;
+    std::condition_variable saverDone_;
+    std::unique_ptr<MacroTable> pendingCopy_;  // handed over, not yet taken by the worker
+    bool writing_ = false;
+    bool stopSaver_ = false;
+    std::thread saver_;
 };
 
 // True when a profile slot of the catalogue names the macro for a button, or a button of the live

@@ -270,6 +270,10 @@ void MacroPageState::Leave() {
     SaveNow();
 }
 
+void MacroPageState::SaveSoon() {
+    library_.SaveInBackground();
+}
+
 void MacroPageState::SaveNow() {
     library_.SaveIfChanged();
 }

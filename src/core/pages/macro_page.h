@@ -112,8 +112,10 @@ public:
     // The page is left (another tab, the tray): edits end, a recording is stored, and what is
     // stored reaches the disk.
     void Leave();
-    // Writes Macro.cfg when a store has not reached it yet. Stores only change the library in
-    // memory; the page calls this a moment after the last change, and whenever it is left.
+    // Stores only change the library in memory. A moment after the last change the page hands
+    // the table to the library's background writer (SaveSoon); whenever it is left it waits until
+    // everything stored is on disk (SaveNow).
+    void SaveSoon();
     void SaveNow();
     bool SavePending() const { return library_.HasUnsavedChanges(); }
 

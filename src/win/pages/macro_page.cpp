@@ -386,7 +386,7 @@ bool CDlgMacro::OnTimer(UINT_PTR id) {
     }
     if (id == timer::kSaveMacros) {
         StopTimer(timer::kSaveMacros);
-        state_->SaveNow();
+        state_->SaveSoon();  // written on the library's worker: the page stays responsive
         return true;
     }
     return false;

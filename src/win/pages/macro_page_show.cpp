@@ -13,7 +13,8 @@ namespace mp = layout::macro_page;
 
 namespace {
 // Macro.cfg is 2 MB written with two 100 ms pauses: typing a repeat count digit by digit, or a
-// run of single-event edits, is gathered into one write this long after the last change.
+// run of single-event edits, is gathered into one write this long after the last change, made on
+// the library's background writer.
 constexpr UINT kSaveDelayMs = 800;
 }  // namespace
 

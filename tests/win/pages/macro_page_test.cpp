@@ -3,11 +3,14 @@
 // menu of SkinMenu.dll, and screenshots idle and recording in English and Chinese.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_window_fixture.h"
 #include "core/layout/macro_page_layout.h"
+#include "core/platform/data_folders.h"
 #include "support/gui_harness.h"
 #include "win/pages/macro_page.h"
 
@@ -90,9 +93,14 @@ TEST_F(MacroPageGuiTest, KeysTypedWhileRecordingComeThroughTheHooksWithTheirPaus
     const auto slot = State().macros.FindMacro(id);
     ASSERT_TRUE(slot.has_value());
     EXPECT_EQ(State().macros.Slot(*slot).eventCount, 3u);
-    // Written a moment later, once, and certainly when the page is left.
-    Click(Window().TabButton(1));
-    EXPECT_FALSE(State().macros.HasUnsavedChanges());
+    // Written a moment later by the library's writer, without a wait on this thread.
+    EXPECT_TRUE(PumpUntil([&] { return !State().macros.HasUnsavedChanges(); }, seconds(3)));
+    State().macros.FinishBackgroundSave();
+    std::ifstream file(MacroFilePath(Data()), std::ios::binary);
+    auto onDisk = std::make_unique<MacroTable>();  // 2 MB: never on a stack
+    ASSERT_TRUE(file.read(reinterpret_cast<char*>(onDisk.get()), sizeof(MacroTable)));
+    EXPECT_EQ((*onDisk)[static_cast<size_t>(*slot)].id, id);
+    EXPECT_EQ((*onDisk)[static_cast<size_t>(*slot)].eventCount, 3u);
 }
 
 TEST_F(MacroPageGuiTest, TheListsEditorRenamesANewAndAStoredMacro) {
