@@ -30,6 +30,7 @@ public:
     void SetWheelScrollLines(int) override {}
     void PlaySoundFile(const std::u16string&) override {}
     void ShellOpen(const std::u16string&) override {}
+    void OpenWebAddress(const std::u16string&) override {}
     void StartProgram(const std::u16string&, const std::u16string&) override {}
 };
 

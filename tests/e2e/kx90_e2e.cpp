@@ -3,7 +3,8 @@
 //       The end-to-end test, with the real pointer and keyboard: pages, profile 3 applied to the
 //       virtual mouse, the files it leaves, the language popup once the updater's notice has
 //       gone, a second copy, the tray menu's Exit; the boot-loader hand-off; start-up without a
-//       mouse.
+//       mouse; clicks and wheel turns counted into Sts.cfg and shown with their trophy on the next
+//       start.
 //       Prints one line per check and the start-up and memory figures; exit code 0 when all pass.
 //   kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE
 //       Screenshots of the main window and its five pages (run.sh without a display), then Exit.
@@ -24,16 +25,22 @@
 #include "core/device/macro_image.h"
 #include "core/device/profile_writer.h"
 #include "core/layout/assignment_popup_layout.h"
+#include "core/layout/lighting_page_layout.h"
 #include "core/layout/macro_page_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
+#include "core/layout/skin_controls_layout.h"
+#include "core/layout/statistics_page_layout.h"
+#include "core/layout/support_page_layout.h"
 #include "core/macro/macro_library.h"
+#include "core/pages/statistics_page.h"
 #include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
 #include "core/profile/profile_file.h"
 #include "core/profile/profile_record.h"
 #include "core/skin/menu_layout.h"
 #include "program_driver.h"
+#include "support/loopback_http.h"
 
 namespace kx90::e2e {
 namespace {
@@ -171,6 +178,91 @@ POINT OnPage(const layout::Rect& r) {
     return POINT{mw::kPageAt.x + (r.left + r.right) / 2, mw::kPageAt.y + (r.top + r.bottom) / 2};
 }
 
+// Bytes as the virtual mouse's state file writes them: "%02X" each, one space between.
+std::string SpacedHex(std::span<const uint8_t> bytes) {
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char part[4];
+        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", bytes[i]);
+        text += part;
+    }
+    return text;
+}
+
+// On the lighting page of profile 3: steady light in preset colour 9 first, then colour cycle with
+// the three colours switched on (presets 1, 17 and 24) and proximity sensing off.
+void EditLightingPage(Report& report, HWND main) {
+    namespace lp = layout::lighting_page;
+    PointerClickAt(main, QuadCentre(mw::kTabs[1]));
+    const bool shown = WaitUntil([&] { return VisiblePage(main) != nullptr; }, milliseconds(3000));
+    std::this_thread::sleep_for(milliseconds(300));  // the page makes its controls when first shown
+    report.Check(shown, "the lighting tab shows its page");
+    std::string missed;
+    auto press = [&](const layout::LocalizedRect& r, const char* what) {
+        const POINT at = OnPage(r.other);  // an English installation
+        bool pressed = PointerClickAt(main, at);
+        if (!pressed) {
+            // A tooltip of the control pressed before may still lie over this one: as a user's
+            // hand would, rest the pointer on an empty part of the page until it has gone.
+            RECT rc;
+            GetWindowRect(main, &rc);
+            test::InjectPointer(POINT{rc.left + mw::kPageAt.x + 60, rc.top + mw::kPageAt.y + 420});
+            std::this_thread::sleep_for(milliseconds(800));
+            pressed = PointerClickAt(main, at);
+        }
+        if (!pressed) {
+            missed += std::string(missed.empty() ? "" : ", ") + what;
+        }
+        std::this_thread::sleep_for(milliseconds(100));
+    };
+    press(lp::kModeButtons[0], "steady");
+    press(lp::PresetSwatch(9), "preset 9");
+    press(lp::kModeButtons[4], "colour cycle");
+    press(lp::kMultiColorSwitch, "three colours");
+    const int presets[3] = {1, 17, 24};
+    for (int slot = 0; slot < 3; ++slot) {
+        press(lp::kMultiColorSwatches[slot], "a colour swatch");
+        press(lp::PresetSwatch(presets[slot]), "a preset");
+    }
+    press(lp::kProximityOff, "proximity off");
+    report.Check(missed.empty(), "every lighting control lies under the pointer", missed);
+    PointerClickAt(main, QuadCentre(mw::kTabs[0]));
+    std::this_thread::sleep_for(milliseconds(200));
+}
+
+// After Apply: the file holds the lighting page's choices and the mouse holds what they say.
+void CheckLightingPage(Report& report, const std::string& state, const fs::path& profileFile) {
+    namespace lp = layout::lighting_page;
+    ProfileRecord record{};
+    if (ReadProfileFile(profileFile, record).status != FileStatus::kOk) {
+        report.Check(false, "profile 3 readable after the lighting page's write");
+        return;
+    }
+    const bool chosen =
+        record.lightingMode == kLightingMultiColor && record.multiColorOn == 1 &&
+        record.colors[3] == lp::kPresetColors[9] && record.colors[0] == lp::kPresetColors[1] &&
+        record.colors[1] == lp::kPresetColors[17] && record.colors[2] == lp::kPresetColors[24] &&
+        record.colorPreset[1] == 17 && record.proximitySensing == 0;
+    report.Check(chosen, "Profile3.cfg holds colour cycle with three preset colours, proximity off",
+                 "mode " + std::to_string(record.lightingMode) + " switch " +
+                     std::to_string(record.multiColorOn) + " colours " + Hex32(record.colors[0]) + " " +
+                     Hex32(record.colors[1]) + " " + Hex32(record.colors[2]) + " " + Hex32(record.colors[3]));
+    report.Check(LineOf(state, "led_color") == Hex32(record.colors[3]), "the mouse holds the single colour",
+                 LineOf(state, "led_color"));
+    const LightingEffect effect = LightingEffectOf(record);
+    const std::string expectedEffect =
+        std::to_string(effect.mode) + " " + std::to_string(effect.p1) + " " + std::to_string(effect.p2);
+    report.Check(LineOf(state, "effect") == expectedEffect, "the mouse holds the colour-cycle effect",
+                 LineOf(state, "effect") + " != " + expectedEffect);
+    const auto payload = BuildMultiColorPayload(std::span<const uint32_t, 3>(record.colors, 3));
+    report.Check(LineOf(state, "multi_colors") == SpacedHex(payload), "the mouse holds the three colours",
+                 LineOf(state, "multi_colors"));
+    char proximity[4];
+    std::snprintf(proximity, sizeof proximity, "%02X", ProximityByteOf(0, record.lightingMode));
+    report.Check(LineOf(state, "proximity") == proximity, "the mouse has proximity sensing off",
+                 LineOf(state, "proximity"));
+}
+
 // On the buttons page of profile 3: sensitivity levels 500, 1000 and 3000 (the factory seven are
 // 750 ... 4000), 500 Hz, four lines per notch, and Ctrl+C on button 3 through its function tab and the
 // assignment popup.
@@ -223,12 +315,7 @@ void CheckButtonsPage(Report& report, const std::string& state, const fs::path& 
                      std::to_string(record.dpiLevels[2]) + " " + std::to_string(record.dpiLevels[3]));
     const DpiTable table =
         BuildDpiTable(std::span<const uint32_t, kDpiLevelCount>(record.dpiLevels, kDpiLevelCount));
-    std::string expected;
-    for (size_t i = 0; i < table.bytes.size(); ++i) {
-        char part[4];
-        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", table.bytes[i]);
-        expected += part;
-    }
+    const std::string expected = SpacedHex(table.bytes);
     report.Check(LineOf(state, "dpi_table") == expected, "the mouse holds that sensitivity table",
                  LineOf(state, "dpi_table") + " != " + expected);
     report.Check(record.reportRate == 2 && LineOf(state, "report_rate") == "2",
@@ -397,6 +484,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     report.Check(ReadText(state).value_or("") == stateBefore,
                  "selecting profile 3 sends nothing to the mouse");
     EditButtonsPage(report, main, first.id());
+    EditLightingPage(report, main);
     report.Check(ReadText(state).value_or("") == stateBefore, "the page's edits send nothing before Apply");
 
     const auto applied = fs::file_time_type::clock::now();
@@ -426,6 +514,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
                  "the virtual mouse in normal mode received the write");
     CheckKeyMatrix(report, written, profile3);
     CheckButtonsPage(report, written, profile3);
+    CheckLightingPage(report, written, profile3);
     NoteMemory(report, first, "after the pages and a write");
     report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
     ChooseKoreanByPointer(report, first, main, dataDir, start);
@@ -555,6 +644,263 @@ void RunWithoutMouse(Report& report, const fs::path& program, const fs::path& wo
     report.Check(ended, "without a mouse the program ends after the count-down",
                  std::to_string(MsSince(start)) + " ms after start");
     report.Check(!mainShown, "main window never shown without a mouse");
+}
+
+// Sts.cfg as the program keeps it, or nullopt when it is missing or not 24 bytes.
+std::optional<pages::StatisticsCounts> ReadStatistics(const fs::path& dataDir) {
+    const std::string bytes = ReadText(StatisticsFilePath(dataDir)).value_or("");
+    pages::StatisticsCounts counts;
+    if (bytes.size() != sizeof counts) {
+        return std::nullopt;
+    }
+    std::memcpy(&counts, bytes.data(), sizeof counts);
+    return counts;
+}
+
+std::string CountsText(const std::optional<pages::StatisticsCounts>& c) {
+    if (!c) {
+        return "Sts.cfg missing or not 24 bytes";
+    }
+    return "left " + std::to_string(c->leftPresses) + ", middle " + std::to_string(c->middlePresses) +
+           ", right " + std::to_string(c->rightPresses) + ", up " + std::to_string(c->wheelUpNotches) +
+           ", down " + std::to_string(c->wheelDownNotches) + ", travel " + std::to_string(c->pointerTravel);
+}
+
+// One pixel of an installed picture, as COLORREF.
+std::optional<COLORREF> PicturePixel(const fs::path& picture, POINT at) {
+    HANDLE image =
+        LoadImageW(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (image == nullptr) {
+        return std::nullopt;
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, image);
+    const COLORREF color = GetPixel(dc, at.x, at.y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(image);
+    return color;
+}
+
+// Shows the statistics page with a real click on its tab (a counted left press). The window shows
+// a moment before the hooks are in place: the click waits for them.
+bool ShowStatisticsPage(HWND main) {
+    std::this_thread::sleep_for(milliseconds(500));
+    return PointerClickAt(main, QuadCentre(mw::kTabs[3])) &&
+           WaitUntil([&] { return VisiblePage(main) != nullptr; }, milliseconds(3000));
+}
+
+// The statistics page on screen shows the trophy of level 4: the large picture of that level, the
+// level bar five thirteenths long, marks 0 to 4 on and 5 off. Compared pixel by pixel with the
+// installed pictures; polled, because the updater's notice may lie over the window for a while.
+bool ShowsLevelFour(HWND main, const fs::path& skins) {
+    namespace sts = layout::statistics_page;
+    const int bar = sts::kLevelBar.left + pages::LevelBarWidth(4);
+    const layout::Rect on = sts::TrophyMark(4);
+    const layout::Rect off = sts::TrophyMark(5);
+    const struct {
+        fs::path picture;
+        POINT inPicture;
+        POINT onPage;
+    } probes[] = {
+        {skins / "trophy" / "trophy4Down.bmp", {149, 150}, {sts::kTrophy.left + 149, sts::kTrophy.top + 150}},
+        {skins / "Sts_Down.bmp", {bar - 4, 69}, {bar - 4, 69}},
+        {skins / "Sts_Normal.bmp", {bar + 4, 69}, {bar + 4, 69}},
+        {skins / "Sts_Down.bmp",
+         {(on.left + on.right) / 2, on.top + 15},
+         {(on.left + on.right) / 2, on.top + 15}},
+        {skins / "Sts_Normal.bmp",
+         {(off.left + off.right) / 2, off.top + 15},
+         {(off.left + off.right) / 2, off.top + 15}},
+    };
+    return WaitUntil(
+        [&] {
+            RECT rc;
+            GetWindowRect(main, &rc);
+            for (const auto& probe : probes) {
+                const POINT screen{rc.left + mw::kPageAt.x + probe.onPage.x,
+                                   rc.top + mw::kPageAt.y + probe.onPage.y};
+                if (PicturePixel(probe.picture, probe.inPicture) != test::ScreenPixel(screen)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        milliseconds(15000), milliseconds(100));
+}
+
+// The statistics page counts what the real mouse does while the program runs: clicks, right
+// clicks and wheel turns reach Sts.cfg through the tray's Exit. Started again on those counts (with
+// 1 500 000 wheel notches added, as a long use leaves them), the page shows the trophy of level 4,
+// and what it counts then is added to what it loaded.
+void RunStatistics(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "statistics" / "tmp");
+    const fs::path dataDir = tmp / "NORVI" / "KX90";
+    const EnvironmentChanges env = {
+        {L"TMP", tmp.wstring()},
+        {L"TEMP", tmp.wstring()},
+        {L"KX90_VIRTUAL_MOUSE", (work / "statistics" / "mouse-state.txt").make_preferred().wstring()}};
+    ChildProgram first;
+    HWND main = first.Start(program, L"", env) ? WaitForMainWindow(first, milliseconds(30000)) : nullptr;
+    report.Check(main != nullptr && ShowStatisticsPage(main),
+                 "statistics: the page shows in a fresh data folder");
+    if (main == nullptr) {
+        return;
+    }
+    const POINT spot{mw::kPageAt.x + 160, mw::kPageAt.y + 445};  // no control there
+    for (int i = 0; i < 5; ++i) {
+        PointerClickAt(main, spot);
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    RECT rc;
+    GetWindowRect(main, &rc);
+    const POINT screen{rc.left + spot.x, rc.top + spot.y};
+    for (DWORD flags :
+         {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+        test::InjectPointer(screen, static_cast<DWORD>(flags));
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    for (int delta : {WHEEL_DELTA, WHEEL_DELTA, WHEEL_DELTA, -WHEEL_DELTA, -WHEEL_DELTA}) {
+        INPUT wheel{};
+        wheel.type = INPUT_MOUSE;
+        wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        wheel.mi.mouseData = static_cast<DWORD>(delta);
+        SendInput(1, &wheel, sizeof wheel);
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    // A pointer sample after the last move. Travel is only checked to be there: under Wine with the
+    // program's mouse hook in place, injected moves show in GetCursorPos for about 100 ms, after
+    // which it reads the X pointer again (the screen's centre), so the sampled path is not the
+    // driven one.
+    std::this_thread::sleep_for(milliseconds(700));
+    std::wstring how;
+    report.Check(ExitThroughTray(main, first, milliseconds(20000), how),
+                 "statistics: first run ends through the tray", Narrow(how));
+    std::optional<pages::StatisticsCounts> counts = ReadStatistics(dataDir);
+    report.Check(counts && counts->leftPresses == 6 && counts->middlePresses == 0 &&
+                     counts->rightPresses == 2 && counts->wheelUpNotches == 3 &&
+                     counts->wheelDownNotches == 2 && counts->pointerTravel > 0,
+                 "Sts.cfg holds the tab click, 5 clicks, 2 right clicks, 3 notches up and 2 down, and travel",
+                 CountsText(counts));
+    if (!counts) {
+        return;
+    }
+
+    counts->wheelUpNotches += 1'500'000;
+    std::ofstream(StatisticsFilePath(dataDir), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(&*counts), sizeof *counts);
+    ChildProgram second;
+    main = second.Start(program, L"", env) ? WaitForMainWindow(second, milliseconds(30000)) : nullptr;
+    report.Check(main != nullptr && ShowStatisticsPage(main),
+                 "statistics: the page shows again on the kept counts");
+    if (main == nullptr) {
+        return;
+    }
+    report.Check(ShowsLevelFour(main, program.parent_path() / "skins"),
+                 "1 500 003 wheel notches show the level-4 trophy, bar and marks");
+    CaptureWindow(main, work / "statistics" / "statistics_page_level4.png");
+    report.Check(ExitThroughTray(main, second, milliseconds(20000), how),
+                 "statistics: second run ends through the tray", Narrow(how));
+    const std::optional<pages::StatisticsCounts> kept = ReadStatistics(dataDir);
+    report.Check(kept && kept->leftPresses == counts->leftPresses + 1 &&
+                     kept->wheelUpNotches == counts->wheelUpNotches && kept->rightPresses == 2 &&
+                     kept->pointerTravel >= counts->pointerTravel,
+                 "the second run adds its tab click to the loaded counts", CountsText(kept));
+}
+
+// The firmware update from the support page against a loopback update server: the mouse has 15,
+// the server offers 16; the user presses Update and answers the question with OK; the image comes
+// down whole, FlashTool.exe starts with it and the program ends. The installation is copied first,
+// so its KX90Driver.ini can name the server.
+void RunFirmwareUpdate(Report& report, const fs::path& installDir, const fs::path& work) {
+    test::LoopbackHttpServer server;
+    if (!server.Running()) {
+        report.Check(false, "a loopback update server runs");
+        return;
+    }
+    const std::string image(96 * 1024, '\x3C');
+    server.Serve("/fw/KX90_16.bin", {.body = image});
+    server.Serve("/software/KX90/update.xml",
+                 {.body = "<?xml version=\"1.0\"?><update><firmware><current>16</current><newfile>" +
+                          server.BaseAddress() + "/fw/KX90_16.bin</newfile></firmware></update>"});
+    const fs::path install = FreshFolder(work / "update" / "install");
+    std::error_code ec;
+    // File by file: the library's recursive copy gives up on this tree under Wine.
+    for (auto it = fs::recursive_directory_iterator(installDir, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path to = install / fs::relative(it->path(), installDir, ec);
+        if (it->is_directory(ec)) {
+            fs::create_directories(to, ec);
+        } else {
+            fs::copy_file(it->path(), to, fs::copy_options::overwrite_existing, ec);
+        }
+    }
+    std::ofstream(install / "KX90Driver.ini", std::ios::binary)
+        << "[Update]\r\nServer=" << server.BaseAddress() << "\r\n";
+    const fs::path tmp = FreshFolder(work / "update" / "tmp");
+    const fs::path state = (work / "update" / "mouse-state.txt").make_preferred();
+    ChildProgram driver;
+    if (!driver.Start(
+            (install / "KX90Driver.exe").make_preferred(), L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", state.wstring()}})) {
+        report.Check(false, "program starts from the copied installation",
+                     "copy: " + ec.message() + ", " + Narrow((install / "KX90Driver.exe").wstring()) +
+                         (fs::exists(install / "KX90Driver.exe") ? " exists" : " missing"));
+        return;
+    }
+    HWND main = WaitForMainWindow(driver, milliseconds(30000));
+    if (main == nullptr) {
+        report.Check(false, "main window shown for the firmware update");
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(500));
+    PointerClickAt(main, QuadCentre(mw::kTabs[4]));
+    std::this_thread::sleep_for(milliseconds(400));
+    report.Check(PointerClickAt(main, OnPage(layout::support_page::kFirmwareUpdate)),
+                 "Update pressed on the support page");
+    HWND question = nullptr;
+    const bool asked = WaitUntil(
+        [&] { return (question = test::FindTopLevelWindow(kInfoWindowTitle, driver.id())) != nullptr; },
+        milliseconds(10000), milliseconds(20));
+    report.Check(asked, "the server's newer firmware is offered");
+    if (!asked) {
+        driver.Kill();
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(300));
+    const layout::Rect& ok = layout::info_dialog::kOkOfTwo;
+    PointerClickAt(question, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    HWND flash = nullptr;
+    HWND line = nullptr;
+    const fs::path expected = install / "FWUpdate" / "new_version" / "NorviGameDevice.bin";
+    const std::wstring imageLine = L"Firmware image: " + fs::path(expected).make_preferred().wstring();
+    WaitUntil(
+        [&] {
+            flash = test::FindTopLevelWindow(kFlashToolTitle, 0);
+            line = flash != nullptr ? FindWindowExW(flash, nullptr, nullptr, imageLine.c_str()) : nullptr;
+            return line != nullptr;
+        },
+        milliseconds(30000));
+    report.Check(
+        line != nullptr, "FlashTool.exe starts with the downloaded image",
+        flash == nullptr ? "no flash tool window" : (line == nullptr ? "no line " + Narrow(imageLine) : ""));
+    std::ifstream in(expected, std::ios::binary);
+    const std::string got((std::istreambuf_iterator<char>(in)), {});
+    report.Check(got == image, "the image in FWUpdate\\new_version is the whole download",
+                 std::to_string(got.size()) + " of " + std::to_string(image.size()) + " bytes");
+    report.Check(WaitUntil([&] { return !driver.Running(); }, milliseconds(15000)),
+                 "the program ends after the hand-off");
+    if (flash != nullptr) {
+        DWORD flashProcess = 0;
+        GetWindowThreadProcessId(flash, &flashProcess);
+        PostMessageW(flash, WM_CLOSE, 0, 0);
+        if (HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, flashProcess)) {
+            if (WaitForSingleObject(h, 5000) != WAIT_OBJECT_0) {
+                TerminateProcess(h, 1);
+            }
+            CloseHandle(h);
+        }
+    }
 }
 
 // The first listed macro of group 21 in Macro.cfg, or nullopt.
@@ -724,6 +1070,8 @@ int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     MeasureWarmStart(report, program, work);
     RunInBootloaderMode(report, program, work);
     RunWithoutMouse(report, program, work);
+    RunStatistics(report, program, work);
+    RunFirmwareUpdate(report, installDir, work);
     report.Note("whole run " + std::to_string(MsSince(start)) + " ms, " + std::to_string(report.failures()) +
                 " failed");
     return report.failures() == 0 ? 0 : 1;

@@ -464,7 +464,8 @@ void DrawStatisticsPage(Canvas& c, Look look) {
               total ? palette::kAccentLight : palette::kText);
         RecessedPanel(c, {sts::kFigureLeft - 4, row.top, sts::kFigureRight + 4, row.bottom});
     }
-    Label(c, "px",
+    // The travel figure is pixels x 0.0001.
+    Label(c, "×10⁴ px",
           {sts::kFigureRight + 8, sts::kFigureRows[sts::kTravel].top, 290,
            sts::kFigureRows[sts::kTravel].bottom},
           Align::kLeft, 11, Hex(0x8A9099));

@@ -48,5 +48,15 @@ inline constexpr FigureRow kFigureRows[kFigureCount] = {
 };
 inline constexpr int kFigureLeft = 152;   // other languages; Chinese 167 (travel 187)
 inline constexpr int kFigureRight = 227;  // other languages; Chinese 242 (travel 262)
+inline constexpr int kChineseFigureLeft = 167;
+inline constexpr int kChineseTravelLeft = 187;  // the Chinese caption of the travel row is wider
+inline constexpr int kFigureWidth = kFigureRight - kFigureLeft;
+
+// The text rectangle of a figure in the Chinese or the other layout.
+constexpr Rect FigureRect(int figure, bool chinese) {
+    const FigureRow& row = kFigureRows[figure];
+    const int left = !chinese ? kFigureLeft : (figure == kTravel ? kChineseTravelLeft : kChineseFigureLeft);
+    return {left, row.top, left + kFigureWidth, row.bottom};
+}
 
 }  // namespace kx90::layout::statistics_page

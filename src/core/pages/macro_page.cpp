@@ -339,23 +339,19 @@ void MacroPageState::SyncCapture() {
     }
 }
 
-std::vector<int> MacroStatusCodesAt(layout::Point cursor, bool chineseLayout, bool recording,
-                                    bool keyRowShown, bool pauseRowShown) {
-    std::vector<int> codes;
-    for (const MacroStatusZone& zone : kMacroStatusZones) {
+std::vector<int> MacroStatusCodesAt(layout::Point cursor, bool chineseLayout, bool recording, bool keyRowShown,
+                                    bool pauseRowShown) {
+    std::vector<StatusZone> zones;
+    for (StatusZone zone : kMacroStatusZones) {
         if ((zone.statusCode == 52 && !keyRowShown) || (zone.statusCode == 53 && !pauseRowShown)) {
             continue;
         }
-        const layout::Rect& r = zone.rect.For(chineseLayout);
-        const layout::Rect grown{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
-        if (grown.Contains(cursor)) {
-            const int code = zone.statusCode == kStatusRecordButton
-                                 ? (recording ? kStatusRecordStop : kStatusRecordStart)
-                                 : zone.statusCode;
-            codes.push_back(code);
+        if (zone.statusCode == kStatusRecordButton) {
+            zone.statusCode = recording ? kStatusRecordStop : kStatusRecordStart;
         }
+        zones.push_back(zone);
     }
-    return codes;
+    return StatusCodesIn(zones, cursor, chineseLayout);
 }
 
 }  // namespace kx90::pages

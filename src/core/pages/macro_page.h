@@ -17,6 +17,7 @@
 #include "core/macro/macro_editor.h"
 #include "core/macro/macro_groups.h"
 #include "core/macro/macro_library.h"
+#include "core/pages/status_zones.h"
 #include "core/platform/clock.h"
 #include "core/platform/notifier.h"
 #include "core/profile/profile_state.h"
@@ -139,19 +140,15 @@ private:
 };
 
 // The help line: the page's controls with their status codes, in the order the page asks them.
-struct MacroStatusZone {
-    layout::LocalizedRect rect;
-    int statusCode;  // 0: the record button's, 45 or 46 by the recording state
-};
-
+// The record button's zone carries kStatusRecordButton: 45 or 46 by the recording state.
 inline constexpr int kStatusRecordButton = 0;
 inline constexpr int kStatusRecordStart = 45;
 inline constexpr int kStatusRecordStop = 46;
 
-inline constexpr std::array<MacroStatusZone, 19> kMacroStatusZones = [] {
+inline constexpr std::array<StatusZone, 19> kMacroStatusZones = [] {
     namespace mp = layout::macro_page;
     auto same = [](layout::Rect r) { return layout::LocalizedRect{r, r}; };
-    return std::array<MacroStatusZone, 19>{{
+    return std::array<StatusZone, 19>{{
         {same(mp::kNewMacro), 40},
         {same(mp::kDeleteMacro), 41},
         {mp::kInsertEvent, 42},

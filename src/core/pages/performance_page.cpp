@@ -201,18 +201,6 @@ bool FinishTabClick(PerformancePageState& page, PopupClose close, const Assignme
     return stored;
 }
 
-std::vector<int> StatusCodesAt(layout::Point cursor, bool chineseUi) {
-    std::vector<int> codes;
-    for (const StatusZone& zone : kStatusZones) {
-        const layout::Rect& r = zone.rect.For(chineseUi);
-        const layout::Rect widened{r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
-        if (widened.Contains(cursor)) {
-            codes.push_back(zone.statusCode);
-        }
-    }
-    return codes;
-}
-
 layout::Rect MarkerBand(int k) {
     if (k < 0 || k >= kButtonCount) {
         return {};

@@ -15,6 +15,7 @@
 #include "core/layout/performance_page_layout.h"
 #include "core/pages/apply_assignment.h"
 #include "core/pages/assignment_popup.h"
+#include "core/pages/status_zones.h"
 #include "core/profile/profile_record.h"
 
 namespace kx90::pages {
@@ -149,11 +150,6 @@ bool FinishTabClick(PerformancePageState& page, PopupClose close, const Assignme
                     const AssignmentContext& context);
 
 // The help line: every control of the page with a status code, in the order the page asks them.
-struct StatusZone {
-    layout::LocalizedRect rect;  // the control's window rectangle in page pixels
-    int statusCode;              // message 0x805's lParam
-};
-
 inline constexpr int kStatusLevels = 12;
 inline constexpr int kStatusPointerSpeed = 13;
 inline constexpr int kStatusImproveAccuracy = 14;
@@ -193,10 +189,10 @@ inline constexpr std::array<StatusZone, kStatusZoneCount> kStatusZones = [] {
     return zones;
 }();
 
-// The status codes to post (0x805, wParam 0) for a mouse move to cursor (page pixels): one per zone
-// whose rectangle, widened by one pixel on each side, holds the cursor, in table order; several
-// when rectangles overlap.
-std::vector<int> StatusCodesAt(layout::Point cursor, bool chineseUi);
+// The status codes to post (0x805, wParam 0) for a mouse move to cursor (page pixels).
+inline std::vector<int> StatusCodesAt(layout::Point cursor, bool chineseUi) {
+    return StatusCodesIn(kStatusZones, cursor, chineseUi);
+}
 
 // Timer 17: how marker k looks for a cursor in page pixels.
 enum class MarkerLook {

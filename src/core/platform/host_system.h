@@ -19,6 +19,8 @@ public:
     virtual void PlaySoundFile(const std::u16string& path) = 0;
     // Opens a program, document or folder with the shell's "open" verb, shown normally.
     virtual void ShellOpen(const std::u16string& target) = 0;
+    // Opens a web address in the user's browser, maximised.
+    virtual void OpenWebAddress(const std::u16string& url) = 0;
     // Starts one of the installation's programs (the flashing tool, the updater) with its
     // arguments. A program that is missing or does not start is not reported.
     virtual void StartProgram(const std::u16string& program, const std::u16string& arguments) = 0;

@@ -17,6 +17,7 @@ struct PathPicker {
     std::u16string_view initialFileName;
     std::u16string_view filter;
     std::u16string_view initialFolder;
+    bool save = false;  // the save dialog, which asks before an existing file is replaced
 };
 
 // The filter as the system's file dialog wants it: each '|' becomes a NUL (the trailing "||"

@@ -20,6 +20,8 @@ AppState::AppState(AppOptions options)
       hooks(hookManager),
       progress(options.folders.installDir.wstring(), language),
       sink(progress),
+      updates(downloader, updateCheckEvent, updateRunFlag),
+      pathsOverride_(options.paths),
       folders_(options.folders),
       transport_(TransportOrDefault(std::move(options.transport), clock)),
       driverHost_(options.bridgeFolder),
@@ -41,9 +43,7 @@ void AppState::StartWriter() {
 }
 
 void AppState::StopWorkers() {
-    // The update-check thread comes later; its flag and event are already part of the shutdown.
-    updateRunFlag = 0;
-    updateCheckEvent.Set();
+    updates.Stop(1000);
     if (writer_ != nullptr) {
         writer_->Stop(1000);
     } else {

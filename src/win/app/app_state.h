@@ -21,7 +21,9 @@
 #include "win/app/low_level_hooks.h"
 #include "win/app/write_sink_win32.h"
 #include "win/device/win_driver_host.h"
+#include "win/pages/firmware_worker.h"
 #include "win/pages/progress_dialog.h"
+#include "win/platform/downloader_win32.h"
 #include "win/platform/host_system_win32.h"
 #include "win/platform/notifier_win32.h"
 #include "win/platform/path_chooser_win32.h"
@@ -37,6 +39,8 @@ struct AppOptions {
     // folder first).
     std::wstring bridgeFolder;
     std::wstring skinMenuFolder;
+    // The file dialogs' answers; null: the system's dialogs.
+    PathChooser* paths = nullptr;
 };
 
 class AppState {
@@ -53,8 +57,13 @@ public:
     // The writer thread, once the mouse was opened at start-up; false when it never started.
     void StartWriter();
     bool WriterStarted() const { return writer_ != nullptr; }
-    // Clears both run flags, wakes both threads and gives them at most a second to end.
+    // The update check's thread, started once the window is up.
+    void StartUpdateWorker() { updates.Start(); }
+    // Clears both run flags, wakes both threads and gives them at most a second to end (a download
+    // under way is cancelled).
     void StopWorkers();
+    // The file dialogs the pages use: the system's, or the ones a test gave.
+    PathChooser& Paths() { return pathsOverride_ != nullptr ? *pathsOverride_ : paths; }
 
     Clock& clock;
     // The interface language: first in the state, every part below may read it.
@@ -73,8 +82,11 @@ public:
     std::atomic<int> updateRunFlag{1};
     CDlgProgress progress;
     Win32WriteSink sink;
+    Win32Downloader downloader;
+    pages::FirmwareCheckWorker updates;
 
 private:
+    PathChooser* pathsOverride_ = nullptr;
     DataFolders folders_;
     std::unique_ptr<HidTransport> transport_;
     WinDriverHost driverHost_;

@@ -118,6 +118,7 @@ void CKX77DriverDlg::FinishInitialisation() {
         return;
     }
     app_.StartWriter();
+    app_.StartUpdateWorker();
     UpdateFirmwareVersion();
     ShowWindow(hwnd(), SW_SHOW);
     BringWindowToTop(hwnd());
@@ -217,6 +218,9 @@ LRESULT CKX77DriverDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case msg::kStatusText:
             SetStatusCode(static_cast<int>(lParam));
+            return 0;
+        case msg::kRecordReplaced:
+            RefreshEditPages();
             return 0;
         case msg::kRestoreDefaults:
             OnRestoreDefaults();

@@ -201,9 +201,12 @@ void CKX77DriverDlg::CreatePages() {
     services.macros = &app_.macros;
     services.notifier = &app_.notifier;
     services.hooks = &app_.hookManager;
-    services.paths = &app_.paths;
+    services.paths = &app_.Paths();
     services.keyboard = &SystemKeyboardLayout();
     services.skinMenu = &app_.skinMenu;
+    services.host = &app_.host;
+    services.progress = &app_.progress;
+    services.updates = &app_.updates;
     for (auto& page : pages_) {
         page->CreatePage(services);
     }

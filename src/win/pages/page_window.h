@@ -13,6 +13,7 @@
 #include "core/buttons/keyboard_layout.h"
 #include "core/i18n/ui_language.h"
 #include "core/macro/macro_library.h"
+#include "core/platform/host_system.h"
 #include "core/platform/notifier.h"
 #include "core/platform/path_chooser.h"
 #include "core/profile/profile_state.h"
@@ -20,7 +21,13 @@
 #include "win/ui/gdi.h"
 #include "win/ui/window.h"
 
+namespace kx90 {
+class CDlgProgress;
+}
+
 namespace kx90::pages {
+
+class FirmwareCheckWorker;
 
 // What a page works with; owned by the application, alive as long as the page.
 struct PageServices {
@@ -34,6 +41,9 @@ struct PageServices {
     PathChooser* paths = nullptr;
     const KeyboardLayout* keyboard = nullptr;
     const skin::SkinMenuLibrary* skinMenu = nullptr;
+    HostSystem* host = nullptr;
+    CDlgProgress* progress = nullptr;        // also shown while a firmware image downloads
+    FirmwareCheckWorker* updates = nullptr;  // the update check's thread
 };
 
 class PageWindow : public ui::Window {

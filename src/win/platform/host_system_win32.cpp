@@ -48,6 +48,10 @@ void Win32HostSystem::ShellOpen(const std::u16string& target) {
     ShellExecuteW(nullptr, L"open", Wide(target), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void Win32HostSystem::OpenWebAddress(const std::u16string& url) {
+    ShellExecuteW(nullptr, L"open", Wide(url), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
 void Win32HostSystem::StartProgram(const std::u16string& program, const std::u16string& arguments) {
     // A missing file would make the shell show its own error box; the caller's silence is wanted.
     if (GetFileAttributesW(Wide(program)) == INVALID_FILE_ATTRIBUTES) {

@@ -18,6 +18,7 @@ public:
     void SetWheelScrollLines(int lines) override;
     void PlaySoundFile(const std::u16string& path) override;
     void ShellOpen(const std::u16string& target) override;
+    void OpenWebAddress(const std::u16string& url) override;
     void StartProgram(const std::u16string& program, const std::u16string& arguments) override;
 
 private:

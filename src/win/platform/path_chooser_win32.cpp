@@ -1,4 +1,5 @@
-// Open-file dialog and folder picker for the advanced actions' paths.
+// Open- and save-file dialogs and the folder picker, for the advanced actions' paths and the
+// profile files.
 #include "win/platform/path_chooser_win32.h"
 
 #include <commdlg.h>
@@ -30,8 +31,9 @@ std::optional<std::u16string> ChooseFile(HWND owner, const PathPicker& picker) {
     ofn.nMaxFile = kFileBuffer;
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&ofn)) {
+    // The process's current folder stays where it was whatever folder the user browses to.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    if (!(picker.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) {
         return std::nullopt;
     }
     return ui::Utf16(file.get());

@@ -18,6 +18,8 @@ public:
     COLORREF GetColor() const { return color_; }
     void SetSelected(bool selected);
     void SetFrame(bool frame);
+    // The swatch the page's colour controls work on now: a two-pixel frame in the program's blue.
+    void SetMarked(bool marked);
 
     // The frame colour shown now, or kNoFrame when there is none.
     COLORREF FrameColor() const;
@@ -30,6 +32,7 @@ private:
     COLORREF color_ = 0xFFFFFF;
     bool selected_ = false;
     bool frame_ = false;
+    bool marked_ = false;
 };
 
 }  // namespace kx90::skin

@@ -72,11 +72,29 @@ void CPngHSlider::SetPos(int value) {
     SetWindowPos(hwnd(), nullptr, Left(), top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool CPngHSlider::OnPaint(HDC dc) {
-    if (image_ != nullptr) {
-        Gdiplus::Graphics graphics(dc);
-        graphics.DrawImage(image_.get(), 0, 0, width_, height_);
+void CPngHSlider::SetDimmed(bool dimmed) {
+    if (dimmed_ != dimmed) {
+        dimmed_ = dimmed;
+        Invalidate();
     }
+}
+
+bool CPngHSlider::OnPaint(HDC dc) {
+    if (image_ == nullptr) {
+        return true;
+    }
+    Gdiplus::Graphics graphics(dc);
+    if (!dimmed_) {
+        graphics.DrawImage(image_.get(), 0, 0, width_, height_);
+        return true;
+    }
+    constexpr Gdiplus::REAL kKeep = 0.4f;  // of each colour channel; alpha stays
+    Gdiplus::ColorMatrix darker = {
+        {{kKeep, 0, 0, 0, 0}, {0, kKeep, 0, 0, 0}, {0, 0, kKeep, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
+    Gdiplus::ImageAttributes attributes;
+    attributes.SetColorMatrix(&darker);
+    graphics.DrawImage(image_.get(), Gdiplus::Rect(0, 0, width_, height_), 0, 0, width_, height_,
+                       Gdiplus::UnitPixel, &attributes);
     return true;
 }
 
@@ -157,6 +175,7 @@ void CPngHSliderBar::SetPos(int value) {
 void CPngHSliderBar::EnableInput(bool enable) {
     inputDisabled_ = !enable;
     thumb_.LockInput(!enable);
+    thumb_.SetDimmed(!enable);
 }
 
 bool CPngHSliderBar::OnPaint(HDC dc) {

@@ -22,6 +22,8 @@ public:
     void SetPos(int value);
     int GetPos() const { return position_; }
     void LockInput(bool locked) { locked_ = locked; }
+    // A thumb that takes no input is drawn darkened.
+    void SetDimmed(bool dimmed);
     SIZE ImageSize() const { return SIZE{width_, height_}; }
 
 protected:
@@ -47,6 +49,7 @@ private:
     bool dragging_ = false;
     POINT pressAt_{};
     bool locked_ = false;
+    bool dimmed_ = false;
 };
 
 class CPngHSliderBar : public ui::Window {

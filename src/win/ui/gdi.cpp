@@ -1,6 +1,8 @@
 // Skin bitmaps: loading, cutting, drawing, fonts.
 #include "win/ui/gdi.h"
 
+#include <algorithm>
+
 #include "win/ui/gdiplus_support.h"
 
 namespace kx90::ui {
@@ -50,6 +52,27 @@ UniqueBitmap CopyBitmapRect(HBITMAP source, const RECT& rect) {
         Selected b(to.get(), copy.get());
         PatBlt(to.get(), 0, 0, Width(rect), Height(rect), BLACKNESS);
         BitBlt(to.get(), 0, 0, Width(rect), Height(rect), from.get(), rect.left, rect.top, SRCCOPY);
+    }
+    return copy;
+}
+
+UniqueBitmap FadedCopy(HBITMAP source, COLORREF toward, int keepPercent) {
+    const SIZE size = BitmapSize(source);
+    UniqueBitmap copy = CopyBitmapRect(source, RECT{0, 0, size.cx, size.cy});
+    if (copy.get() == nullptr) {
+        return copy;
+    }
+    WindowDc screen(nullptr);
+    UniqueMemoryDc to(CreateCompatibleDC(screen.get()));
+    UniqueMemoryDc dot(CreateCompatibleDC(screen.get()));
+    UniqueBitmap pixel(CreateCompatibleBitmap(screen.get(), 1, 1));
+    {
+        Selected a(dot.get(), pixel.get());
+        SetPixel(dot.get(), 0, 0, toward);
+        Selected b(to.get(), copy.get());
+        const int cover = std::clamp(100 - keepPercent, 0, 100);
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(cover * 255 / 100), 0};
+        AlphaBlend(to.get(), 0, 0, size.cx, size.cy, dot.get(), 0, 0, 1, 1, blend);
     }
     return copy;
 }

@@ -28,6 +28,10 @@ UniqueBitmap CopyBitmapRect(HBITMAP source, const RECT& rect);
 
 SIZE BitmapSize(HBITMAP bitmap);
 
+// A copy of the whole bitmap faded toward a colour: keepPercent of the picture stays. The faces of
+// disabled controls are cut from it.
+UniqueBitmap FadedCopy(HBITMAP source, COLORREF toward, int keepPercent);
+
 // Copies a whole bitmap to (x, y) of a DC.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 // Copies the rectangle src of a bitmap to (x, y).

@@ -36,6 +36,9 @@ inline constexpr UINT kTrayNotify = 0x46C;
 // 0x4C9: a host event copied to the statistics page (wParam code, lParam as the hook gave it).
 inline constexpr UINT kHostEventCopy = kHostEventCopyMessage;
 
+// 0x4CA: the statistics page's pointer sampler has a new sample (no arguments).
+inline constexpr UINT kPointerSample = 0x4CA;
+
 // 0x450: a progress bar's value after a drag (wParam value, lParam control id).
 inline constexpr UINT kProgressBarValue = 0x450;
 
@@ -63,6 +66,14 @@ inline constexpr UINT kRestoreDefaults = 0x806;
 
 // A page tells the user, once the loop runs, that a file of the installation is missing.
 inline constexpr UINT kInstallationNotice = WM_APP + 0x10;
+
+// The firmware check's worker to the support page: a download ended (wParam the request's number,
+// lParam its DownloadStatus). The description and the image have one message each.
+inline constexpr UINT kFirmwareDescription = WM_APP + 0x11;
+inline constexpr UINT kFirmwareImage = WM_APP + 0x12;
+
+// The support page to the main window: the live record was replaced (an import); the pages show it.
+inline constexpr UINT kRecordReplaced = WM_APP + 0x13;
 
 }  // namespace kx90::msg
 
@@ -109,6 +120,14 @@ inline constexpr UINT_PTR kScrollFrameSync = 100;
 // typed line count is taken over (every 4000 ms).
 inline constexpr UINT_PTR kMarkerHighlight = 17;
 inline constexpr UINT_PTR kCommitLineCount = 152;
+
+// The support page: the online firmware check's time-out (2000 ms).
+inline constexpr UINT_PTR kFirmwareCheckTimeOut = 5;
+
+// The statistics page: the travel figure is redrawn every 5000 ms; the counters are saved while
+// they change (core kStatisticsAutosavePeriodMs).
+inline constexpr UINT_PTR kStatisticsTravel = 1;
+inline constexpr UINT_PTR kStatisticsAutosave = 161;
 
 // The macro page: the repeat field's text is checked every 4000 ms; Macro.cfg is written once
 // the edits have paused for a moment (one-shot, started again by every change).

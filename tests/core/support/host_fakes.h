@@ -17,6 +17,7 @@ public:
     void SetWheelScrollLines(int lines) override { calls.push_back("wheel " + std::to_string(lines)); }
     void PlaySoundFile(const std::u16string& path) override { calls.push_back("sound " + Narrow(path)); }
     void ShellOpen(const std::u16string& target) override { calls.push_back("open " + Narrow(target)); }
+    void OpenWebAddress(const std::u16string& url) override { calls.push_back("web " + Narrow(url)); }
     void StartProgram(const std::u16string& program, const std::u16string& arguments) override {
         calls.push_back("start " + Narrow(program) + " " + Narrow(arguments));
     }

@@ -37,8 +37,9 @@ inline std::filesystem::path ExeFolder() {
 // wait is bounded.
 class InfoAnswerer {
 public:
-    explicit InfoAnswerer(std::chrono::milliseconds timeout = std::chrono::seconds(15))
-        : thread_([this, timeout] { Run(timeout); }) {}
+    // command: IDOK presses OK, IDCANCEL Cancel.
+    explicit InfoAnswerer(std::chrono::milliseconds timeout = std::chrono::seconds(15), int command = IDOK)
+        : command_(command), thread_([this, timeout] { Run(timeout); }) {}
     ~InfoAnswerer() {
         if (thread_.joinable()) {
             thread_.join();
@@ -47,6 +48,8 @@ public:
     InfoAnswerer(const InfoAnswerer&) = delete;
     InfoAnswerer& operator=(const InfoAnswerer&) = delete;
 
+    // Whether the thread has answered a dialog or given up.
+    bool Done() const { return done_; }
     // Waits for the thread; the message of the answered dialog, or empty when none came.
     std::wstring Text() {
         if (thread_.joinable()) {
@@ -57,6 +60,10 @@ public:
 
 private:
     void Run(std::chrono::milliseconds timeout) {
+        struct MarkDone {
+            std::atomic<bool>& done;
+            ~MarkDone() { done = true; }
+        } mark{done_};
         const auto until = std::chrono::steady_clock::now() + timeout;
         while (std::chrono::steady_clock::now() < until) {
             HWND dialog = FindOwnTopLevelWindow(skin::kInfoDialogTitle);
@@ -64,12 +71,14 @@ private:
                 if (auto* info = dynamic_cast<skin::CDlgInfo*>(ui::Window::FromHandle(dialog))) {
                     text_ = info->messageText;
                 }
-                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                PostMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(command_), 0);
                 return;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
+    int command_;
+    std::atomic<bool> done_{false};
     std::wstring text_;
     std::thread thread_;
 };
@@ -80,6 +89,9 @@ struct MainWindowSetup {
     bool mousePresent = true;
     bool installedLanguages = false;  // the build's full language files, when installed
     bool skinMenuMissing = false;     // SkinMenu.dll looked for where there is none
+    std::string updateServer;         // KX90Driver.ini's [Update] Server, when not empty
+    PathChooser* paths = nullptr;     // the file dialogs' answers; null: the system's dialogs
+    bool keepData = false;            // start again on the data folder of the last start
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -92,7 +104,9 @@ protected:
     // Lays out the installation and starts the window; true once it shows.
     bool Launch(const MainWindowSetup& setup = {}) {
         std::error_code ec;
-        std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        if (!setup.keepData) {
+            std::filesystem::remove_all(temp_.path() / "data", ec);  // every start is a first run
+        }
         PrepareInstallation(setup);
         auto transport = std::make_unique<VirtualMouse>(SystemClock());
         mouse_ = transport.get();
@@ -103,6 +117,7 @@ protected:
         options.folders = DataFolders{Data(), Install()};
         options.transport = std::move(transport);
         options.bridgeFolder = (ExeFolder() / ".." / ".." / "components" / "hidbridge").wstring();
+        options.paths = setup.paths;
         if (setup.skinMenuMissing) {
             options.skinMenuFolder = (temp_.path() / "no-skin-menu").wstring();
         }
@@ -165,7 +180,10 @@ private:
                 std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
                 ec);
         }
-        std::filesystem::create_directories(Install() / "FWUpdate");
+        std::filesystem::create_directories(Install() / "FWUpdate" / "new_version");
+        if (!setup.updateServer.empty()) {
+            WriteText(Install() / "KX90Driver.ini", "[Update]\r\nServer=" + setup.updateServer + "\r\n");
+        }
         // The skins as the build drew them, when it drew any.
         const std::filesystem::path built = ExeFolder() / ".." / ".." / "skin" / "skins";
         std::filesystem::copy(

@@ -171,8 +171,9 @@ TEST_F(MainWindowTest, KeysNeverPressButtonsAndAltF4HidesToTheTray) {
 TEST_F(MainWindowTest, HostEventsReachTheStatisticsPage) {
     ASSERT_TRUE(Launch());
     PostMessageW(Window().hwnd(), kHostEventMessage, kMsgRButtonDown, 0);
-    EXPECT_TRUE(PumpUntil([this] { return Window().PageOf<pages::CDlgSts>()->EventsSeen() == 1; },
-                          std::chrono::seconds(3)));
+    EXPECT_TRUE(PumpUntil(
+        [this] { return Window().PageOf<pages::CDlgSts>()->Statistics().Counts().rightPresses == 1; },
+        std::chrono::seconds(3)));
 }
 
 TEST_F(MainWindowTest, TheMouseArrivingAgainIsOpenedAndAnnounced) {
