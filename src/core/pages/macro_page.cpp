@@ -339,8 +339,8 @@ void MacroPageState::SyncCapture() {
     }
 }
 
-std::vector<int> MacroStatusCodesAt(layout::Point cursor, bool chineseLayout, bool recording, bool keyRowShown,
-                                    bool pauseRowShown) {
+std::vector<int> MacroStatusCodesAt(layout::Point cursor, bool chineseLayout, bool recording,
+                                    bool keyRowShown, bool pauseRowShown) {
     std::vector<StatusZone> zones;
     for (StatusZone zone : kMacroStatusZones) {
         if ((zone.statusCode == 52 && !keyRowShown) || (zone.statusCode == 53 && !pauseRowShown)) {
