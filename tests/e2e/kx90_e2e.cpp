@@ -23,14 +23,17 @@
 #include <thread>
 
 #include "core/device/device_protocol.h"
+#include "core/device/macro_image.h"
 #include "core/device/profile_writer.h"
 #include "core/layout/assignment_popup_layout.h"
 #include "core/layout/lighting_page_layout.h"
+#include "core/layout/macro_page_layout.h"
 #include "core/layout/main_window_layout.h"
 #include "core/layout/performance_page_layout.h"
 #include "core/layout/skin_controls_layout.h"
 #include "core/layout/statistics_page_layout.h"
 #include "core/layout/support_page_layout.h"
+#include "core/macro/macro_library.h"
 #include "core/pages/statistics_page.h"
 #include "core/platform/data_folders.h"
 #include "core/profile/profile_catalogue.h"
@@ -912,6 +915,160 @@ void RunFirmwareUpdate(Report& report, const fs::path& installDir, const fs::pat
     CloseFlashTool(flash);
 }
 
+// The first listed macro of group 21 in Macro.cfg, or nullopt.
+std::optional<MacroRecord> FirstCustomMacro(const fs::path& dataDir) {
+    std::ifstream in(MacroFilePath(dataDir), std::ios::binary);
+    MacroRecord record{};
+    while (in.read(reinterpret_cast<char*>(&record), sizeof record)) {
+        if (IsMacroListed(record) && MacroGroupOf(record.id) == 21 && record.eventCount > 0) {
+            return record;
+        }
+    }
+    return std::nullopt;
+}
+
+// On the macro page: a new macro, W and E recorded through the program's keyboard hook, then the
+// buttons page: button 3 gets the macro through the popup's macro tab. Returns whether the
+// popup closed with OK.
+bool RecordAndAssignMacro(Report& report, HWND main, DWORD processId, const fs::path& dataDir) {
+    namespace mp = layout::macro_page;
+    PointerClickAt(main, QuadCentre(mw::kTabs[2]));
+    std::this_thread::sleep_for(milliseconds(300));
+    report.Check(PointerClickAt(main, OnPage(mp::kNewMacro)), "the new-macro button is pressed");
+    std::this_thread::sleep_for(milliseconds(200));
+    // A name with a blank, ended with Enter; the Z after it must not reach the closed editor.
+    for (WORD key : {WORD{'M'}, WORD{VK_SPACE}, WORD{'X'}, WORD{VK_RETURN}, WORD{'Z'}}) {
+        test::InjectKey(key);
+        std::this_thread::sleep_for(milliseconds(60));
+    }
+    std::this_thread::sleep_for(milliseconds(200));
+    PointerClickAt(main, OnPage(mp::kRecordButton));
+    std::this_thread::sleep_for(milliseconds(300));
+    for (WORD key : {WORD{'W'}, WORD{'E'}}) {
+        test::InjectKey(key);
+        std::this_thread::sleep_for(milliseconds(150));
+    }
+    PointerClickAt(main, OnPage(mp::kRecordButton));
+    std::this_thread::sleep_for(milliseconds(300));
+    // Leaving the page puts what it stored on disk.
+    PointerClickAt(main, QuadCentre(mw::kTabs[0]));
+    const bool stored = WaitUntil([&] { return FirstCustomMacro(dataDir).has_value(); }, milliseconds(5000),
+                                  milliseconds(50));
+    const auto record = FirstCustomMacro(dataDir);
+    std::string events;
+    for (uint32_t i = 0; record && i < record->eventCount; ++i) {
+        events += " " + Hex32(record->events[i].raw);
+    }
+    report.Check(stored && record->eventCount >= 4 && record->events[0].raw == 0xC0000057,
+                 "Macro.cfg holds the recorded macro (W pressed first)", events);
+    const std::u16string name = record ? std::u16string(MacroName(*record)) : std::u16string();
+    report.Check(name == u"m x", "the name typed in the list's editor, blank included, ended by Enter",
+                 std::string(name.begin(), name.end()));
+
+    namespace popup = layout::assignment_popup;
+    namespace pp = layout::performance_page;
+    PointerClickAt(main, OnPage(pp::kFunctionTabs[3].Bounds()));
+    HWND dialog = nullptr;
+    const bool opened = WaitUntil(
+        [&] { return (dialog = test::FindTopLevelWindow(L"NorviKX90SettingDlg", processId)) != nullptr; },
+        milliseconds(10000), milliseconds(20));
+    report.Check(opened, "the function tab of button 3 opens the assignment popup again");
+    if (!opened) {
+        return false;
+    }
+    std::this_thread::sleep_for(milliseconds(300));
+    const layout::Rect& tab = popup::kTabs[1];
+    PointerClickAt(dialog, POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+    std::this_thread::sleep_for(milliseconds(300));
+    const layout::Rect& ok = popup::kOkButton;
+    PointerClickAt(dialog, POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    const bool closed =
+        WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, milliseconds(8000));
+    report.Check(closed, "the popup's macro tab assigns the macro with OK");
+    return closed;
+}
+
+// After Apply: the mouse holds the macro's image as macro 1 and button 3's key-matrix entry names
+// it (09 00 01 w, w the image's words); the profile file says macro.
+void CheckRecordedMacro(Report& report, const std::string& state, const fs::path& dataDir,
+                        const fs::path& profileFile) {
+    const auto record = FirstCustomMacro(dataDir);
+    if (!record) {
+        report.Check(false, "the recorded macro is still in Macro.cfg");
+        return;
+    }
+    const std::span<const MacroEvent> events = StoredEvents(*record);
+    const MacroEventsView view{
+        std::span<const uint32_t>(reinterpret_cast<const uint32_t*>(events.data()), events.size()),
+        record->repeatCount};
+    MacroImage image{};
+    const int words = EncodeMacro(view, image);
+    std::string expected;
+    for (size_t i = 0; i < image.size(); ++i) {
+        char part[4];
+        std::snprintf(part, sizeof part, i == 0 ? "%02X" : " %02X", image[i]);
+        expected += part;
+    }
+    report.Check(LineOf(state, "macro") == "1 " + expected, "the mouse holds the encoded macro as number 1",
+                 LineOf(state, "macro").substr(0, 40));
+    const auto matrix = KeyMatrixOf(state);
+    const int entry = kButtonOrder[3].keyMatrixEntry;
+    const uint32_t want = 0x09u | (1u << 16) | (static_cast<uint32_t>(words) << 24);
+    report.Check(matrix && (*matrix)[static_cast<size_t>(entry)] == want,
+                 "button 3's key-matrix entry is 09 00 01 " + std::to_string(words),
+                 matrix ? Hex32((*matrix)[static_cast<size_t>(entry)]) : "no key matrix");
+    ProfileRecord profile{};
+    const bool read = ReadProfileFile(profileFile, profile).status == FileStatus::kOk;
+    report.Check(
+        read && profile.buttons[3].functionCode == kFunctionMacro && profile.buttons[3].macroId == record->id,
+        "the profile file assigns the macro to button 3");
+}
+
+// A run of its own: record, assign, Apply, look at the mouse and the files, leave.
+void RunMacroRecording(Report& report, const fs::path& program, const fs::path& work) {
+    const fs::path tmp = FreshFolder(work / "macro" / "tmp");
+    const fs::path state = (work / "macro" / "mouse-state.txt").make_preferred();
+    std::error_code ec;
+    fs::remove(state, ec);
+    const fs::path dataDir = tmp / "NORVI" / "KX90";
+    ChildProgram driver;
+    if (!driver.Start(
+            program, L"",
+            {{L"TMP", tmp.wstring()}, {L"TEMP", tmp.wstring()}, {L"KX90_VIRTUAL_MOUSE", state.wstring()}})) {
+        report.Check(false, "program starts for the macro recording");
+        return;
+    }
+    HWND main = WaitForMainWindow(driver, milliseconds(30000));
+    report.Check(main != nullptr, "main window shown for the macro recording");
+    if (main == nullptr) {
+        return;
+    }
+    std::this_thread::sleep_for(milliseconds(500));
+    if (RecordAndAssignMacro(report, main, driver.id(), dataDir)) {
+        PointerClickAt(main, QuadCentre(mw::kApply));
+        HWND progress = nullptr;
+        const bool shown = WaitUntil(
+            [&] {
+                return (progress = test::FindTopLevelWindow(kProgressWindowTitle, driver.id())) != nullptr;
+            },
+            milliseconds(10000), milliseconds(2));
+        const bool done =
+            shown &&
+            WaitUntil([&] { return !IsWindow(progress) || !IsWindowVisible(progress); }, milliseconds(60000));
+        report.Check(done, "the write with the macro ends");
+        std::this_thread::sleep_for(milliseconds(500));
+        const auto catalogue = ReadCatalogue(CatalogueFilePath(dataDir));
+        int slot = 1;
+        for (int k = 1; catalogue && k <= kProfileSlotCount; ++k) {
+            slot = catalogue->Slot(k).active != 0 ? k : slot;
+        }
+        CheckRecordedMacro(report, ReadText(state).value_or(""), dataDir, ProfileFilePath(dataDir, slot));
+    }
+    std::wstring how;
+    report.Check(ExitThroughTray(main, driver, milliseconds(20000), how),
+                 "the macro run ends through the tray", Narrow(how));
+}
+
 int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     Report report;
     const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
@@ -921,6 +1078,7 @@ int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     }
     const auto start = Clock::now();
     RunWithVirtualMouse(report, program, work);
+    RunMacroRecording(report, program, work);
     MeasureWarmStart(report, program, work);
     RunInBootloaderMode(report, program, work);
     RunWithoutMouse(report, program, work);

@@ -33,6 +33,17 @@ MacroLibrary::MacroLibrary(std::filesystem::path dataDir, Notifier& notifier, co
       clock_(clock),
       table_(ZeroTable()) {}
 
+MacroLibrary::~MacroLibrary() {
+    if (saver_.joinable()) {
+        {
+            std::lock_guard lock(saverMutex_);
+            stopSaver_ = true;
+        }
+        saverWake_.notify_all();
+        saver_.join();  // a copy still waiting is written first
+    }
+}
+
 std::filesystem::path MacroLibrary::FilePath() const {
     return MacroFilePath(dataDir_);
 }
@@ -43,6 +54,7 @@ bool MacroLibrary::LoadMacroLibrary(bool reportMissing) {
     const FileReadResult read = ReadFilePrefix(path, BytesOf(*loaded));
     if (read.status == FileStatus::kOk) {
         *table_ = *loaded;  // the table keeps its address for the whole run: the writer thread holds it
+        unsaved_ = false;
         return true;
     }
     if (read.status == FileStatus::kNotFound && reportMissing) {
@@ -56,6 +68,10 @@ void MacroLibrary::ReportMissingFile() {
 }
 
 bool MacroLibrary::SaveMacroLibrary() {
+    // An older copy in the worker's hands must not land after this write.
+    FinishBackgroundSave();
+    // Whatever happens below, the change has had its write; a failed one is not retried on its own.
+    unsaved_ = false;
     const std::filesystem::path path = FilePath();
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
@@ -83,7 +99,65 @@ std::optional<int> MacroLibrary::FindMacro(uint32_t id) const {
     return std::nullopt;
 }
 
-bool MacroLibrary::StoreMacro(const MacroRecord& incoming) {
+bool MacroLibrary::SaveIfChanged() {
+    FinishBackgroundSave();
+    return !unsaved_ || SaveMacroLibrary();
+}
+
+void MacroLibrary::SaveInBackground() {
+    if (!unsaved_) {
+        return;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(FilePath(), ec)) {
+        SaveMacroLibrary();  // its messages belong to this thread
+        return;
+    }
+    auto copy = std::make_unique<MacroTable>(*table_);
+    unsaved_ = false;
+    {
+        std::lock_guard lock(saverMutex_);
+        pendingCopy_ = std::move(copy);
+        if (!saver_.joinable()) {
+            saver_ = std::thread([this] { SaverLoop(); });
+        }
+    }
+    saverWake_.notify_one();
+}
+
+void MacroLibrary::FinishBackgroundSave() {
+    std::unique_lock lock(saverMutex_);
+    saverDone_.wait(lock, [this] { return pendingCopy_ == nullptr && !writing_; });
+}
+
+void MacroLibrary::SaverLoop() {
+    const std::filesystem::path path = FilePath();
+    std::unique_lock lock(saverMutex_);
+    for (;;) {
+        saverWake_.wait(lock, [this] { return pendingCopy_ != nullptr || stopSaver_; });
+        if (pendingCopy_ == nullptr) {
+            return;
+        }
+        const std::unique_ptr<MacroTable> copy = std::move(pendingCopy_);
+        writing_ = true;
+        lock.unlock();
+        clock_.SleepMs(kSavePauseMs);
+        writeFile_(path, BytesOf(*copy));
+        clock_.SleepMs(kSavePauseMs);
+        lock.lock();
+        writing_ = false;
+        saverDone_.notify_all();
+    }
+}
+
+void MacroLibrary::Changed(Save save) {
+    unsaved_ = true;
+    if (save == Save::kNow) {
+        SaveMacroLibrary();
+    }
+}
+
+bool MacroLibrary::StoreMacro(const MacroRecord& incoming, Save save) {
     if (incoming.recordSize < kMinMacroRecordSize || (incoming.marker >> 16) != kMacroMarkerHigh) {
         return false;
     }
@@ -115,15 +189,15 @@ bool MacroLibrary::StoreMacro(const MacroRecord& incoming) {
     slot.recordSize = record.recordSize;
     slot.marker = record.marker;
 
-    SaveMacroLibrary();
+    Changed(save);
     return true;
 }
 
-void MacroLibrary::DeleteMacroRecord(uint32_t id) {
+void MacroLibrary::DeleteMacroRecord(uint32_t id, Save save) {
     if (const std::optional<int> slot = FindMacro(id)) {
         std::memset(&(*table_)[static_cast<size_t>(*slot)], 0, sizeof(MacroRecord));
     }
-    SaveMacroLibrary();
+    Changed(save);
 }
 
 std::vector<MacroListEntry> MacroLibrary::ListGroupMacros(uint32_t group) const {

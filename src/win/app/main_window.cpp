@@ -200,7 +200,11 @@ bool CKX77DriverDlg::OnTimer(UINT_PTR id) {
 bool CKX77DriverDlg::PreTranslateMessage(MSG& msg) {
     if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
         (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == VK_SPACE)) {
-        return true;
+        // A window that asks for every key (the lists' rename editor: Enter commits, Escape
+        // cancels, a name may hold blanks) keeps them; they never press a button there.
+        const LRESULT code =
+            SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+        return (code & DLGC_WANTALLKEYS) == 0;
     }
     if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
         HideToTray();

@@ -129,6 +129,11 @@ inline constexpr UINT_PTR kFirmwareCheckTimeOut = 5;
 inline constexpr UINT_PTR kStatisticsTravel = 1;
 inline constexpr UINT_PTR kStatisticsAutosave = 161;
 
+// The macro page: the repeat field's text is checked every 4000 ms; Macro.cfg is written once
+// the edits have paused for a moment (one-shot, started again by every change).
+inline constexpr UINT_PTR kValidateRepeat = 153;
+inline constexpr UINT_PTR kSaveMacros = 154;
+
 // The info dialog's one-second count-down.
 inline constexpr UINT_PTR kInfoCountdown = 2321;
 

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/macro/macro_groups.h"
@@ -166,6 +170,51 @@ TEST_F(MacroLibraryTest, RecordsThatAreNotSavedMacrosAreRefused) {
         EXPECT_FALSE(library_.StoreMacro(bad)) << std::hex << bad.id;
     }
     EXPECT_FALSE(std::filesystem::exists(File())) << "nothing was saved";
+}
+
+// The background writer: the caller goes on while a write is held up; copies handed over meanwhile
+// collapse into one more write of the newest table; waiting for it leaves everything on disk.
+TEST_F(MacroLibraryTest, BackgroundSavesWriteTheNewestTableWithoutHoldingUpTheCaller) {
+    WriteFile({});
+    ASSERT_TRUE(library_.LoadMacroLibrary());
+    std::atomic<int> writes{0};
+    std::atomic<bool> entered{false};
+    std::mutex gate;
+    std::unique_lock held(gate);  // the first write waits here until released
+    library_.SetFileWriter([&](const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+        entered = true;
+        std::lock_guard pass(gate);
+        ++writes;
+        return WriteFileAtomically(path, bytes);
+    });
+
+    ASSERT_TRUE(library_.StoreMacro(Macro(0x15000001, u"One"), MacroLibrary::Save::kLater));
+    library_.SaveInBackground();
+    for (int i = 0; i < 500 && !entered; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_TRUE(entered) << "the worker took the first copy";
+    EXPECT_FALSE(library_.HasUnsavedChanges());
+    ASSERT_TRUE(library_.StoreMacro(Macro(0x15000002, u"Two"), MacroLibrary::Save::kLater));
+    library_.SaveInBackground();
+    ASSERT_TRUE(library_.StoreMacro(Macro(0x15000003, u"Three"), MacroLibrary::Save::kLater));
+    library_.SaveInBackground();
+    EXPECT_EQ(writes, 0) << "the caller was not held up by the write";
+    held.unlock();
+
+    library_.FinishBackgroundSave();
+    EXPECT_EQ(writes, 2);
+    EXPECT_EQ(std::memcmp(ReadAllBytes(File()).data(), library_.Table().data(), sizeof(MacroTable)), 0);
+    EXPECT_EQ(clock_.sleeps, (std::vector<uint32_t>{100, 100, 100, 100}));
+    EXPECT_TRUE(notifier_.shown.empty());
+}
+
+TEST_F(MacroLibraryTest, ABackgroundSaveWithoutAFileMakesItAtOnceAndSaysSo) {
+    ASSERT_TRUE(library_.StoreMacro(Macro(0x15000001, u"One"), MacroLibrary::Save::kLater));
+    library_.SaveInBackground();
+    EXPECT_EQ(ReadAllBytes(File()).size(), sizeof(MacroTable)) << "made before the call returned";
+    ASSERT_EQ(notifier_.shown.size(), 1u);
+    EXPECT_FALSE(library_.HasUnsavedChanges());
 }
 
 TEST_F(MacroLibraryTest, AFullLibraryRefusesANewMacroAndKeepsItsFile) {
