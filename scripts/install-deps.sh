@@ -10,6 +10,7 @@ packages=(
     libgtest-dev googletest libgmock-dev libbenchmark-dev
     libcairo2-dev libpango1.0-dev fonts-wqy-microhei fonts-dejavu-core
     libpugixml-dev
+    libhidapi-dev nsis
 )
 
 missing=()

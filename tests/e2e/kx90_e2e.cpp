@@ -6,6 +6,8 @@
 //       mouse; clicks and wheel turns counted into Sts.cfg and shown with their trophy on the next
 //       start.
 //       Prints one line per check and the start-up and memory figures; exit code 0 when all pass.
+//   kx90_e2e installer SETUP_EXE WORK_DIR
+//       The installer: silent install, the installed program, silent uninstall.
 //   kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE
 //       Screenshots of the main window and its five pages (run.sh without a display), then Exit.
 #include <windows.h>
@@ -198,6 +200,57 @@ std::string SpacedHex(std::span<const uint8_t> bytes) {
         text += part;
     }
     return text;
+}
+
+// The mouse's state right after Apply, for kx90ctl's run on the same Profile3.cfg (a test of the
+// windows tree after this one compares the two).
+void KeepAppliedState(const fs::path& work, const std::string& state) {
+    std::ofstream(work / "normal" / "applied-state.txt", std::ios::binary) << state;
+}
+
+// A copy of the installation without HidBridge.dll: the info dialog says so, the main window never
+// shows, and OK ends the program. Its picture goes to damaged/info.png.
+void RunWithoutBridge(Report& report, const fs::path& installDir, const fs::path& work) {
+    ForgetMirror();
+    const fs::path tmp = FreshFolder(work / "damaged" / "tmp");
+    const fs::path copy = (work / "damaged" / "install").make_preferred();
+    std::error_code ec;
+    fs::remove_all(copy, ec);
+    // Into a folder that does not exist yet: MinGW's copy fails with "File exists" otherwise.
+    fs::copy(installDir, copy, fs::copy_options::recursive, ec);
+    const bool removed = !ec && fs::remove(copy / "HidBridge.dll", ec);
+    report.Check(removed, "an installation copy without HidBridge.dll", ec.message());
+    if (!removed) {
+        return;
+    }
+    ChildProgram program;
+    if (!program.Start(
+            copy / "KX90Driver.exe", L"",
+            {{L"TMP", tmp.wstring()},
+             {L"TEMP", tmp.wstring()},
+             {L"KX90_VIRTUAL_MOUSE", (work / "damaged" / "mouse-state.txt").make_preferred().wstring()}})) {
+        report.Check(false, "the damaged installation's program starts");
+        return;
+    }
+    HWND info = nullptr;
+    bool mainShown = false;
+    const bool told = WaitUntil(
+        [&] {
+            HWND main = test::FindTopLevelWindow(kMainWindowTitle, program.id());
+            mainShown = mainShown || (main != nullptr && IsWindowVisible(main));
+            info = test::FindTopLevelWindow(kInfoWindowTitle, program.id());
+            return info != nullptr && IsWindowVisible(info);
+        },
+        milliseconds(20000));
+    report.Check(told, "without HidBridge.dll the info dialog appears");
+    if (told) {
+        std::this_thread::sleep_for(milliseconds(300));
+        CaptureWindow(info, work / "damaged" / "info.png");
+        PostMessageW(info, WM_COMMAND, IDOK, 0);
+    }
+    const auto end = program.WaitForExit(milliseconds(15000));
+    report.Check(end.has_value(), "after OK the program without HidBridge.dll ends");
+    report.Check(!mainShown, "the main window never shows without HidBridge.dll");
 }
 
 // On the lighting page of profile 3: steady light in preset colour 9 first, then colour cycle with
@@ -527,6 +580,7 @@ void RunWithVirtualMouse(Report& report, const fs::path& program, const fs::path
     CheckKeyMatrix(report, written, profile3);
     CheckButtonsPage(report, written, profile3);
     CheckLightingPage(report, written, profile3);
+    KeepAppliedState(work, written);
     NoteMemory(report, first, "after the pages and a write");
     report.Check(IsWindowVisible(main) != FALSE, "main window still shown after the write");
     ChooseKoreanByPointer(report, first, main, dataDir, start);
@@ -1026,6 +1080,7 @@ void CheckRecordedMacro(Report& report, const std::string& state, const fs::path
 
 // A run of its own: record, assign, Apply, look at the mouse and the files, leave.
 void RunMacroRecording(Report& report, const fs::path& program, const fs::path& work) {
+    ForgetMirror();
     const fs::path tmp = FreshFolder(work / "macro" / "tmp");
     const fs::path state = (work / "macro" / "mouse-state.txt").make_preferred();
     std::error_code ec;
@@ -1069,6 +1124,139 @@ void RunMacroRecording(Report& report, const fs::path& program, const fs::path& 
                  "the macro run ends through the tray", Narrow(how));
 }
 
+std::optional<std::wstring> UserRegistryText(const wchar_t* key, const wchar_t* value) {
+    wchar_t text[1024] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, key, value, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(text);
+}
+
+fs::path EnvironmentFolder(const wchar_t* name) {
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetEnvironmentVariableW(name, path, MAX_PATH + 1);
+    return length > 0 && length <= MAX_PATH ? fs::path(path) : fs::path();
+}
+
+// The company of a file's version resource, or empty without one.
+std::string VersionCompany(const fs::path& file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    std::vector<uint8_t> info(size);
+    wchar_t* company = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, info.data()) ||
+        !VerQueryValueW(info.data(), L"\\StringFileInfo\\040904B0\\CompanyName",
+                        reinterpret_cast<void**>(&company), &length)) {
+        return {};
+    }
+    return Narrow(std::wstring(company, length > 0 ? length - 1 : 0));
+}
+
+// The application manifest a program starts with (resource 1 of type 24), or empty.
+std::string ProgramManifest(const fs::path& file) {
+    HMODULE module =
+        LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (module == nullptr) {
+        return {};
+    }
+    std::string text;
+    if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
+        if (HGLOBAL loaded = LoadResource(module, found)) {
+            text.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found));
+        }
+    }
+    FreeLibrary(module);
+    return text;
+}
+
+// Every program and DLL of the installation has its version resource; every program its manifest.
+void CheckResources(Report& report, const fs::path& installDir) {
+    for (const char* file : {"KX90Driver.exe", "FWUpdate/FlashTool.exe", "norvi_update/NorviUpdate.exe",
+                             "HidBridge.dll", "SkinMenu.dll"}) {
+        const fs::path path = (installDir / file).make_preferred();
+        report.Check(VersionCompany(path) == "Norvi", std::string(file) + " has its version resource");
+        if (path.extension() == ".exe") {
+            const std::string manifest = ProgramManifest(path);
+            const bool complete = manifest.find("level=\"asInvoker\"") != std::string::npos &&
+                                  manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+                                  manifest.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a") != std::string::npos;
+            report.Check(complete,
+                         std::string(file) + " has its manifest (asInvoker, Windows 10/11, controls 6)");
+        }
+    }
+}
+
+// The installer under Wine: a silent per-user install with its shortcut and start-up entry, the
+// installed program showing its window with the virtual mouse, then a silent uninstall that removes
+// the installation and its entries and keeps the user's data folder.
+int RunInstaller(const fs::path& setup, const fs::path& work) {
+    Report report;
+    constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\NorviKX90";
+    const fs::path installDir = EnvironmentFolder(L"LOCALAPPDATA") / "Programs" / "KX90";
+    const fs::path shortcut = EnvironmentFolder(L"APPDATA") / "Microsoft" / "Windows" / "Start Menu" /
+                              "Programs" / "Norvi KX90" / "KX90 Gaming Mouse Driver.lnk";
+    std::error_code ec;
+    fs::remove_all(installDir, ec);  // what an earlier failed run left
+
+    const auto start = Clock::now();
+    ChildProgram installer;
+    const bool started = installer.Start(setup, L"/S", {});
+    const auto installed = started ? installer.WaitForExit(milliseconds(120000)) : std::nullopt;
+    report.Check(
+        installed == 0u, "KX90Setup.exe /S installs",
+        installed ? "exit code " + std::to_string(*installed) + ", " + std::to_string(MsSince(start)) + " ms"
+                  : "did not start or end within 120 s");
+    for (const char* part :
+         {"KX90Driver.exe", "Uninstall.exe", "HidBridge.dll", "SkinMenu.dll", "FWUpdate/FlashTool.exe",
+          "norvi_update/NorviUpdate.exe", "KX90Driver.ini", "skins"}) {
+        report.Check(fs::exists(installDir / part), std::string("installed: ") + part);
+    }
+    report.Check(fs::exists(shortcut), "Start-menu shortcut", Narrow(shortcut.wstring()));
+    CheckResources(report, installDir);
+    const auto run = UserRegistryText(kRunKey, L"NorviKX90");
+    report.Check(run && run->find(L"KX90Driver.exe") != std::wstring::npos, "starts with Windows (Run entry)",
+                 run ? Narrow(*run) : "none");
+    report.Check(UserRegistryText(kUninstallKey, L"UninstallString").has_value(),
+                 "listed among installed programs");
+
+    ForgetMirror();
+    const fs::path tmp = FreshFolder(work / "installer" / "tmp");
+    const fs::path dataDir = tmp / "NORVI" / "KX90";
+    {
+        ChildProgram program;
+        program.Start(
+            installDir / "KX90Driver.exe", L"",
+            {{L"TMP", tmp.wstring()},
+             {L"TEMP", tmp.wstring()},
+             {L"KX90_VIRTUAL_MOUSE", (work / "installer" / "mouse-state.txt").make_preferred().wstring()}});
+        HWND main = WaitForMainWindow(program, milliseconds(30000));
+        report.Check(main != nullptr, "the installed program shows its window with the virtual mouse");
+        report.Check(test::FindTopLevelWindow(kInfoWindowTitle, program.id()) == nullptr,
+                     "the installed program finds its installation complete (no info dialog)");
+        std::wstring how;
+        report.Check(main != nullptr && ExitThroughTray(main, program, milliseconds(20000), how),
+                     "the installed program ends through the tray", Narrow(how));
+    }
+    report.Check(fs::exists(CatalogueFilePath(dataDir)), "the installed program made its data folder");
+
+    ChildProgram uninstaller;
+    const bool uninstallStarted = uninstaller.Start(installDir / "Uninstall.exe", L"/S", {});
+    // The uninstaller runs on as a copy in the temporary folder: wait for the folder to go.
+    const bool removed = uninstallStarted && WaitUntil([&] { return !fs::exists(installDir); },
+                                                       milliseconds(60000), milliseconds(100));
+    report.Check(removed, "Uninstall.exe /S removes the installation folder");
+    report.Check(!fs::exists(shortcut), "the Start-menu shortcut is gone");
+    report.Check(!UserRegistryText(kRunKey, L"NorviKX90").has_value(), "the Run entry is gone");
+    report.Check(!UserRegistryText(kUninstallKey, L"UninstallString").has_value(), "no longer listed");
+    report.Check(fs::exists(CatalogueFilePath(dataDir)) && fs::exists(ProfileFilePath(dataDir, 1)),
+                 "the user's data folder stays");
+    report.Note("installer check " + std::to_string(MsSince(start)) + " ms");
+    return report.failures() == 0 ? 0 : 1;
+}
+
 int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     Report report;
     const fs::path program = (installDir / "KX90Driver.exe").make_preferred();
@@ -1084,6 +1272,7 @@ int RunEndToEnd(const fs::path& installDir, const fs::path& work) {
     RunWithoutMouse(report, program, work);
     RunStatistics(report, program, work);
     RunFirmwareUpdate(report, installDir, work);
+    RunWithoutBridge(report, installDir, work);
     report.Note("whole run " + std::to_string(MsSince(start)) + " ms, " + std::to_string(report.failures()) +
                 " failed");
     return report.failures() == 0 ? 0 : 1;
@@ -1121,11 +1310,15 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"run" && argc == 4) {
         return RunEndToEnd(argv[2], argv[3]);
     }
+    if (mode == L"installer" && argc == 4) {
+        return RunInstaller(argv[2], argv[3]);
+    }
     if (mode == L"capture" && argc == 5) {
         return Capture(argv[2], argv[3], argv[4]);
     }
     std::fprintf(stderr,
                  "usage: kx90_e2e run INSTALL_DIR WORK_DIR\n"
-                 "       kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE\n");
+                 "       kx90_e2e capture INSTALL_DIR OUT_DIR STATE_FILE\n"
+                 "       kx90_e2e installer SETUP_EXE WORK_DIR\n");
     return 2;
 }

@@ -27,6 +27,7 @@ bool CKX77DriverApp::InitInstance() {
 
     AppOptions options;
     options.folders = ComputeDataFolders();
+    options.checkInstallation = true;
     AppState state(std::move(options));
     // Chinese until the installation language is known, as every first text is.
     state.language.SetStrings(LoadLanguageStrings(state.Folders().installDir / "Language" / "sc.xml"));

@@ -22,12 +22,21 @@ AppState::AppState(AppOptions options)
       sink(progress),
       updates(downloader, updateCheckEvent, updateRunFlag),
       pathsOverride_(options.paths),
+      checkInstallation_(options.checkInstallation),
+      bridgeFolder_(options.bridgeFolder),
       folders_(options.folders),
       transport_(TransportOrDefault(std::move(options.transport), clock)),
       driverHost_(options.bridgeFolder),
       driver(*transport_, clock, driverHost_) {
     // Every save of the user's files also refreshes their mirror (see DataFolders).
     macros.SetFileWriter(MirroredFileWriter(folders_));
+}
+
+std::filesystem::path AppState::BridgeFile() const {
+    // An empty folder is the usual search, which starts in the program's folder: the installation.
+    const std::filesystem::path folder =
+        bridgeFolder_.empty() ? folders_.installDir : std::filesystem::path(bridgeFolder_);
+    return folder / std::u16string(kBridgeLibrary);
 }
 
 AppState::~AppState() {

@@ -41,6 +41,9 @@ struct AppOptions {
     std::wstring skinMenuFolder;
     // The file dialogs' answers; null: the system's dialogs.
     PathChooser* paths = nullptr;
+    // Whether start-up checks the installation's other files (FlashTool.exe, NorviUpdate.exe,
+    // KX90Driver.ini); the program does, a test's partial installation need not.
+    bool checkInstallation = false;
 };
 
 class AppState {
@@ -64,6 +67,9 @@ public:
     void StopWorkers();
     // The file dialogs the pages use: the system's, or the ones a test gave.
     PathChooser& Paths() { return pathsOverride_ != nullptr ? *pathsOverride_ : paths; }
+    bool ChecksInstallation() const { return checkInstallation_; }
+    // The bridge library the device link loads.
+    std::filesystem::path BridgeFile() const;
 
     Clock& clock;
     // The interface language: first in the state, every part below may read it.
@@ -87,6 +93,8 @@ public:
 
 private:
     PathChooser* pathsOverride_ = nullptr;
+    bool checkInstallation_ = false;
+    std::wstring bridgeFolder_;
     DataFolders folders_;
     std::unique_ptr<HidTransport> transport_;
     WinDriverHost driverHost_;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "core/app/installation_check.h"
 #include "core/layout/main_window_layout.h"
 #include "win/pages/progress_dialog.h"
 #include "win/resources/resource_ids.h"
@@ -112,15 +113,35 @@ void CKX77DriverDlg::Initialise() {
     app_.profiles.LoadCatalogue();  // also takes the slot's macro identifiers
     ShowProfileStates();
     RegisterDeviceNotifications();
+    ReportMissingParts();
     // The saved language replaces the installation language once the loop runs.
     const int32_t index = ReadLanguageIndex(app_.Folders().dataDir, app_.notifier);
     PostMessageW(hwnd(), msg::kLanguageChoice, msg::kLanguageFromStartup, static_cast<LPARAM>(index));
     if (app_.driver.Create() != 1) {
-        return;  // no bridge library: no device link
+        // No bridge library, no device link: the program could only sit in the tray. It says which
+        // file is at fault and ends.
+        std::error_code ec;
+        const PartProblem problem = std::filesystem::is_regular_file(app_.BridgeFile(), ec)
+                                        ? PartProblem::kDamaged
+                                        : PartProblem::kMissing;
+        app_.notifier.ShowInfo(InstallationPartText("HidBridge.dll", problem, app_.language.Pairs()), false,
+                               false);
+        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+        return;
     }
     // The opening attempts run on a timer so the window stays responsive.
     openAttempts_ = 0;
     OnStartupOpenTimer();
+}
+
+void CKX77DriverDlg::ReportMissingParts() {
+    if (!app_.ChecksInstallation()) {
+        return;
+    }
+    for (std::string_view part : MissingInstallationParts(app_.Folders().installDir, kInstallationParts)) {
+        app_.notifier.ShowInfo(InstallationPartText(part, PartProblem::kMissing, app_.language.Pairs()),
+                               false, false);
+    }
 }
 
 void CKX77DriverDlg::FinishInitialisation() {

@@ -97,6 +97,8 @@ protected:
 private:
     // Start-up, in its order; the second half runs once the opening attempts are over.
     void Initialise();
+    // Each file of the installation that is missing, once, in the info dialog.
+    void ReportMissingParts();
     void FinishInitialisation();
     void Shutdown();
 

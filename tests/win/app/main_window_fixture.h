@@ -92,6 +92,8 @@ struct MainWindowSetup {
     std::string updateServer;         // KX90Driver.ini's [Update] Server, when not empty
     PathChooser* paths = nullptr;     // the file dialogs' answers; null: the system's dialogs
     bool keepData = false;            // start again on the data folder of the last start
+    bool checkInstallation = false;   // start-up checks FlashTool.exe, NorviUpdate.exe, the INI
+    bool bridgeMissing = false;       // HidBridge.dll looked for where there is none
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -118,6 +120,10 @@ protected:
         options.transport = std::move(transport);
         options.bridgeFolder = (ExeFolder() / ".." / ".." / "components" / "hidbridge").wstring();
         options.paths = setup.paths;
+        options.checkInstallation = setup.checkInstallation;
+        if (setup.bridgeMissing) {
+            options.bridgeFolder = (temp_.path() / "no-bridge").wstring();
+        }
         if (setup.skinMenuMissing) {
             options.skinMenuFolder = (temp_.path() / "no-skin-menu").wstring();
         }
@@ -126,7 +132,7 @@ protected:
         if (!window_->Start()) {
             return false;
         }
-        if (!setup.mousePresent) {
+        if (!setup.mousePresent || setup.bridgeMissing) {
             return false;
         }
         const bool shown =
