@@ -23,17 +23,6 @@ public:
     uint64_t mandatedMs = 0;
 };
 
-class NullHost final : public HostSystem {
-public:
-    void SetMouseAcceleration(int, int, int) override {}
-    void SetMouseSpeed(int) override {}
-    void SetWheelScrollLines(int) override {}
-    void PlaySoundFile(const std::u16string&) override {}
-    void ShellOpen(const std::u16string&) override {}
-    void OpenWebAddress(const std::u16string&) override {}
-    void StartProgram(const std::u16string&, const std::u16string&) override {}
-};
-
 class NullNotifier final : public Notifier {
 public:
     int ShowInfo(const std::u16string&, bool, bool) override { return kInfoOk; }
@@ -86,7 +75,7 @@ void ProfileWrite(benchmark::State& state) {
         ids[static_cast<size_t>(2 + m)] = r.id;
     }
     HookManager hooks;
-    NullHost host;
+    NoHostSystem host;
     NullSink sink;
     const ProfileWriterParts parts{driver, clock, record, ids, macros, hooks, host, sink};
 

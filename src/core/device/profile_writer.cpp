@@ -1,6 +1,8 @@
 // The fixed order of a profile write and the writer thread around it.
 #include "core/device/profile_writer.h"
 
+#include "core/platform/thread_join.h"
+
 #include <chrono>
 #include <cstring>
 
@@ -215,15 +217,7 @@ bool ProfileWriter::Stop(uint32_t maxWaitMs) {
     }
     runFlag_ = 0;
     applyEvent_.Set();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxWaitMs);
-    while (running_ && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (running_) {
-        return false;
-    }
-    thread_.join();
-    return true;
+    return JoinWithin(thread_, running_, maxWaitMs);
 }
 
 void ProfileWriter::Run() {

@@ -26,4 +26,17 @@ public:
     virtual void StartProgram(const std::u16string& program, const std::u16string& arguments) = 0;
 };
 
+// For programs without a Windows session to act on (the Linux command line, benchmarks): every
+// setting and action is dropped.
+class NoHostSystem final : public HostSystem {
+public:
+    void SetMouseAcceleration(int, int, int) override {}
+    void SetMouseSpeed(int) override {}
+    void SetWheelScrollLines(int) override {}
+    void PlaySoundFile(const std::u16string&) override {}
+    void ShellOpen(const std::u16string&) override {}
+    void OpenWebAddress(const std::u16string&) override {}
+    void StartProgram(const std::u16string&, const std::u16string&) override {}
+};
+
 }  // namespace kx90

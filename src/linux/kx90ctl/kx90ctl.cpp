@@ -70,18 +70,6 @@ private:
     std::ostream& err_;
 };
 
-// Pointer settings and host actions belong to the Windows session: nothing to do here.
-class NoHostSystem final : public HostSystem {
-public:
-    void SetMouseAcceleration(int, int, int) override {}
-    void SetMouseSpeed(int) override {}
-    void SetWheelScrollLines(int) override {}
-    void PlaySoundFile(const std::u16string&) override {}
-    void ShellOpen(const std::u16string&) override {}
-    void OpenWebAddress(const std::u16string&) override {}
-    void StartProgram(const std::u16string&, const std::u16string&) override {}
-};
-
 // One line that counts up while the profile is written ("\r" keeps it on one line).
 class ProgressLine final : public WriteSink {
 public:

@@ -1,6 +1,8 @@
 // FirmwareCheckWorker: the wait, the download and the posted outcome.
 #include "win/pages/firmware_worker.h"
 
+#include "core/platform/thread_join.h"
+
 #include <chrono>
 
 #include "core/pages/firmware_check.h"
@@ -33,15 +35,7 @@ bool FirmwareCheckWorker::Stop(uint32_t maxWaitMs) {
     if (!thread_.joinable()) {
         return true;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxWaitMs);
-    while (running_ && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (running_) {
-        return false;
-    }
-    thread_.join();
-    return true;
+    return JoinWithin(thread_, running_, maxWaitMs);
 }
 
 void FirmwareCheckWorker::Post(FirmwareDownloadJob job) {
