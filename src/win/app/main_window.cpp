@@ -154,10 +154,13 @@ void CKX77DriverDlg::FinishInitialisation() {
     }
     app_.StartWriter();
     app_.StartUpdateWorker();
-    UpdateFirmwareVersion();
     ShowWindow(hwnd(), SW_SHOW);
     BringWindowToTop(hwnd());
     SetForegroundWindow(hwnd());
+    // Painted before the mouse is asked for its firmware version: only the support page shows it,
+    // and the question need not hold up the first paint.
+    UpdateWindow(hwnd());
+    UpdateFirmwareVersion();
     app_.hooks.Install(hwnd());
     app_.hookManager.SetCaptureMode(false, true);
     StartTimer(timer::kStartUpdater, kUpdaterDelayMs);

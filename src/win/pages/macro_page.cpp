@@ -136,9 +136,7 @@ bool CDlgMacro::OnCreate() {
         std::make_unique<MacroPageState>(MacroPageServices{*s.macros, *s.profiles, *s.notifier, *s.hooks,
                                                            SystemClock(), reinterpret_cast<WindowId>(hwnd())},
                                          s.language->Pairs());
-    CreateControls();
     state_->ShowGroup(kCustomMacroGroup);
-    Show();
     StartTimer(timer::kValidateRepeat, kValidatePeriodMs);
     return true;
 }
@@ -153,21 +151,22 @@ void CDlgMacro::OnDestroy() {
 void CDlgMacro::CreateControls() {
     const std::wstring skins = Services().installDir + L"\\skins\\";
     HBITMAP normal = LoadPicture();
-    down_ = ui::LoadSkinBitmap(skins + L"Macro_down.bmp");
-    over_ = ui::LoadSkinBitmap(skins + L"Macro_over.bmp");
+    // The pressed and hover looks are only cut into faces.
+    const ui::SkinBitmap down = ui::LoadSkinBitmap(skins + L"Macro_down.bmp");
+    const ui::SkinBitmap over = ui::LoadSkinBitmap(skins + L"Macro_over.bmp");
     disabled_ = DimmedPicture(normal);
-    CreateButtons(normal);
+    CreateButtons(normal, over.bitmap.get(), down.bitmap.get());
     CreateLists();
     CreateFields();
     OnLanguageChanged();
 }
 
-void CDlgMacro::CreateButtons(HBITMAP normal) {
+void CDlgMacro::CreateButtons(HBITMAP normal, HBITMAP over, HBITMAP down) {
     const bool chinese = ChineseLayout();
     auto button = [&](skin::CGDIBitmapBtn& b, const layout::Rect& r, UINT id, bool visible = true) {
         const RECT rect = ui::ToRect(r);
         b.CreateButton(hwnd(), rect, id);
-        b.SetFaceBitmaps(rect, normal, over_.bitmap.get(), down_.bitmap.get(), normal);
+        b.SetFaceBitmaps(rect, normal, over, down, normal);
         if (!visible) {
             ShowWindow(b.hwnd(), SW_HIDE);
         }
@@ -177,8 +176,7 @@ void CDlgMacro::CreateButtons(HBITMAP normal) {
     // The five editing buttons are disabled while recording, and look it.
     auto editing = [&](skin::CGDIBitmapBtn& b, const layout::Rect& r, UINT id) {
         button(b, r, id);
-        b.SetFaceBitmaps(ui::ToRect(r), normal, over_.bitmap.get(), down_.bitmap.get(),
-                         disabled_ ? disabled_.get() : normal);
+        b.SetFaceBitmaps(ui::ToRect(r), normal, over, down, disabled_ ? disabled_.get() : normal);
     };
     editing(newMacro_, mp::kNewMacro, kNewMacroId);
     editing(deleteMacro_, mp::kDeleteMacro, kDeleteMacroId);
@@ -234,6 +232,11 @@ void CDlgMacro::CreateFields() {
 
 void CDlgMacro::OnLanguageChanged() {
     if (state_ == nullptr) {
+        return;
+    }
+    if (!created_) {
+        state_->SetLanguage(Services().language->Pairs());
+        PageWindow::OnLanguageChanged();
         return;
     }
     const LanguageStrings& s = Texts();
@@ -412,6 +415,11 @@ bool CDlgMacro::OnMouseMove(UINT, POINT at) {
 }
 
 void CDlgMacro::OnEnter() {
+    if (!created_) {
+        // Made when first shown: start-up does not pay for the lists and the looks.
+        created_ = true;
+        CreateControls();
+    }
     Show();
 }
 

@@ -84,7 +84,7 @@ protected:
 
 private:
     void CreateControls();
-    void CreateButtons(HBITMAP normal);
+    void CreateButtons(HBITMAP normal, HBITMAP over, HBITMAP down);
     void CreateLists();
     void CreateFields();
     void OpenGroupMenu();
@@ -99,8 +99,6 @@ private:
     bool ChineseLayout() const;
 
     std::unique_ptr<MacroPageState> state_;
-    ui::SkinBitmap down_;
-    ui::SkinBitmap over_;
     ui::UniqueBitmap disabled_;
     skin::CGDIBitmapBtn groupButton_;
     skin::CListBoxEx macroList_;
@@ -124,9 +122,9 @@ private:
     std::vector<MacroListEntry> shownMacros_;
     std::vector<EventItem> shownEvents_;
     uint32_t pauseClearsShown_ = 0;
-    bool settingRepeat_ = false;
-    bool damagedTold_ = false;  // the damaged record loaded last has been written to the debugger  // the
-                                // page itself writes the repeat field: not a user's change
+    bool settingRepeat_ = false;  // the page itself writes the repeat field: not a user's change
+    bool damagedTold_ = false;    // the damaged record loaded last has been written to the debugger
+    bool created_ = false;        // the controls exist (made when the page is first shown)
 };
 
 }  // namespace kx90::pages

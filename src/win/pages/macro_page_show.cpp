@@ -19,6 +19,9 @@ constexpr UINT kSaveDelayMs = 800;
 }  // namespace
 
 void CDlgMacro::Show() {
+    if (!created_) {
+        return;  // the controls are made when the page is first shown
+    }
     const MacroPageView& view = state_->View();
     if (view.loadedDamaged && !damagedTold_) {
         OutputDebugStringW(L"LoadMacroToList:  Not a vaild item");  // the program's one diagnostic

@@ -21,6 +21,27 @@ TOOLINFOW ToolOf(HWND control, const std::wstring* text) {
 }  // namespace
 
 void Tooltip::SetText(HWND control, const std::wstring& text, bool activate) {
+    text_ = text;
+    active_ = activate;
+    set_ = true;
+    if (tip_) {
+        Update(control);
+    }
+}
+
+void Tooltip::Update(HWND control) {
+    TOOLINFOW info = ToolOf(control, &text_);
+    if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
+        SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip_.get(), TTM_ACTIVATE, active_ ? TRUE : FALSE, 0);
+}
+
+void Tooltip::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!set_ || message < WM_MOUSEFIRST || message > WM_MOUSELAST) {
+        return;
+    }
     if (!tip_) {
         static const bool initialised = [] {
             INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
@@ -31,22 +52,10 @@ void Tooltip::SetText(HWND control, const std::wstring& text, bool activate) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control,
                                    nullptr, GetModuleHandleW(nullptr), nullptr));
         if (!tip_) {
+            set_ = false;  // no tips for this control rather than a try at every move
             return;
         }
-        SendMessageW(tip_.get(), TTM_ACTIVATE, TRUE, 0);
-    }
-    text_ = text;
-    TOOLINFOW info = ToolOf(control, &text_);
-    if (SendMessageW(tip_.get(), TTM_GETTOOLCOUNT, 0, 0) == 0) {
-        SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
-    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageW(tip_.get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
-}
-
-void Tooltip::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (!tip_ || message < WM_MOUSEFIRST || message > WM_MOUSELAST) {
-        return;
+        Update(control);
     }
     MSG msg{control, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);
