@@ -46,9 +46,13 @@ void BitmapInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits
 }  // namespace
 
 bool WriteBmp24(cairo_surface_t* surface, const std::filesystem::path& path) {
+    return WriteBmp24Part(surface, path, 0, 0, cairo_image_surface_get_width(surface),
+                          cairo_image_surface_get_height(surface));
+}
+
+bool WriteBmp24Part(cairo_surface_t* surface, const std::filesystem::path& path, int left, int top, int width,
+                    int height) {
     cairo_surface_flush(surface);
-    const int width = cairo_image_surface_get_width(surface);
-    const int height = cairo_image_surface_get_height(surface);
     const int rowBytes = (width * 3 + 3) & ~3;
     const uint32_t imageSize = static_cast<uint32_t>(rowBytes * height);
     std::vector<uint8_t> out;
@@ -61,7 +65,7 @@ bool WriteBmp24(cairo_surface_t* surface, const std::filesystem::path& path) {
     for (int y = height - 1; y >= 0; --y) {
         const size_t rowStart = out.size();
         for (int x = 0; x < width; ++x) {
-            const uint32_t p = PixelAt(surface, x, y);  // premultiplied over black is the colour itself
+            const uint32_t p = PixelAt(surface, left + x, top + y);  // premultiplied over black: the colour
             out.push_back(static_cast<uint8_t>(p));
             out.push_back(static_cast<uint8_t>(p >> 8));
             out.push_back(static_cast<uint8_t>(p >> 16));

@@ -10,6 +10,9 @@ namespace skingen {
 
 // 24-bit bottom-up BMP of an image surface; transparent pixels come out black.
 bool WriteBmp24(cairo_surface_t* surface, const std::filesystem::path& path);
+// The same of the part of the surface from (left, top), width x height pixels.
+bool WriteBmp24Part(cairo_surface_t* surface, const std::filesystem::path& path, int left, int top, int width,
+                    int height);
 
 bool WritePng(cairo_surface_t* surface, const std::filesystem::path& path);
 

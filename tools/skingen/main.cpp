@@ -201,8 +201,8 @@ void Pages(const fs::path& out, const fs::path& skins) {
     PageLooks(skins, {"support_normal.bmp", "support_down.bmp", "support_over.bmp"},
               [](Canvas& c, Look look) { skingen::DrawSupportPage(c, look); });
 
-    // The performance page's function tabs: whole-page pictures per language, the tabs in one look
-    // each (resources 160..162 Chinese, 163..165 English: changed, normal, hover).
+    // The performance page's function tabs: the strip they lie in, per language, the tabs in one
+    // look each (resources 160..162 Chinese, 163..165 English: changed, normal, hover).
     const char* const tabNames[] = {"changed", "normal", "hover"};
     const Look tabLooks[] = {Look::kPressed, Look::kNormal, Look::kHover};
     for (bool chinese : {true, false}) {
@@ -211,7 +211,10 @@ void Pages(const fs::path& out, const fs::path& skins) {
             skingen::DrawPerformancePage(c, Look::kNormal, tabLooks[i], chinese);
             const std::string name =
                 std::string("function_tabs_") + (chinese ? "cn_" : "en_") + tabNames[i] + ".bmp";
-            Check(skingen::WriteBmp24(c.surface(), out / name), out / name);
+            const layout::Rect strip = layout::performance_page::kFunctionTabStrip;
+            Check(skingen::WriteBmp24Part(c.surface(), out / name, strip.left, strip.top, strip.Width(),
+                                          strip.Height()),
+                  out / name);
         }
     }
 

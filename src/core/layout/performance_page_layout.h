@@ -46,6 +46,19 @@ inline constexpr Quad kFunctionTabs[7] = {
     {{{586, 408}, {692, 408}, {660, 441}, {554, 441}}},
 };
 
+// The strip the function tabs lie in, with a pixel to spare on every side: their pictures
+// (normal, changed, hover, per language) are drawn only this big.
+inline constexpr Rect kFunctionTabStrip = [] {
+    Rect strip = kFunctionTabs[0].Bounds();
+    for (const Quad& tab : kFunctionTabs) {
+        const Rect b = tab.Bounds();
+        strip = {b.left < strip.left ? b.left : strip.left, b.top < strip.top ? b.top : strip.top,
+                 b.right > strip.right ? b.right : strip.right,
+                 b.bottom > strip.bottom ? b.bottom : strip.bottom};
+    }
+    return Rect{strip.left - 1, strip.top - 1, strip.right + 1, strip.bottom + 1};
+}();
+
 inline constexpr CaptionZone kCaptionZones[6] = {
     {{{40, 27, 176, 49}, {40, 27, 176, 49}}, 61},       {{{29, 127, 288, 157}, {29, 127, 288, 157}}, 13},
     {{{372, 129, 568, 154}, {372, 129, 568, 154}}, 62}, {{{30, 262, 208, 287}, {30, 262, 208, 287}}, 63},

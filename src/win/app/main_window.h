@@ -167,9 +167,14 @@ private:
     int shownFlag_ = 0;  // the language index whose flag shows
     std::wstring status_;
 
+    // The window's picture; its pressed and hover looks are held only until the buttons have cut
+    // their faces from them.
     ui::SkinBitmap normal_;
     ui::SkinBitmap down_;
     ui::SkinBitmap over_;
+    // What lies under Apply in the normal, hover and pressed looks: the ground for Apply faces that
+    // are only the button's box (they follow the interface language, so they are made again).
+    ui::UniqueBitmap applyGround_[3];
     skin::CGDIBitmapBtn minimize_;
     skin::CGDIBitmapBtn close_;
     skin::CGDIBitmapBtn language_;

@@ -121,22 +121,22 @@ void CKX77DriverDlg::LoadSkins() {
 void CKX77DriverDlg::LoadApplyFaces() {
     const UINT first = app_.language.IsChinese() ? IDB_APPLY_CN_FIRST : IDB_APPLY_EN_FIRST;
     const layout::Rect bounds = mw::kApply.Bounds();
-    HBITMAP pages[3] = {normal_.bitmap.get(), over_.bitmap.get(), down_.bitmap.get()};
+    const RECT box = apply_.Bounds();
     ui::UniqueBitmap faces[3];
     for (UINT i = 0; i < 3; ++i) {
-        // A face may be a whole window picture or just the button's box; the box goes where the
-        // button sits on a copy of the window's own page. Only the button's box is kept.
+        // A face may be a whole window picture or just the button's box; a box is drawn over what
+        // the window's own look shows under the button. Only the button's box is kept.
         ui::SkinBitmap face = ui::LoadBitmapResource(first + i);
         if (face.size.cx >= normal_.size.cx && face.size.cy >= normal_.size.cy) {
             faces[i] = apply_.CutFace(face.bitmap.get());
             continue;
         }
-        Canvas canvas(normal_.size, pages[i], kPlainBackground);
+        Canvas canvas(SIZE{box.right - box.left, box.bottom - box.top}, applyGround_[i].get(),
+                      kPlainBackground);
         if (face.bitmap.get() != nullptr) {
-            ui::DrawBitmap(canvas.dc(), face.bitmap.get(), bounds.left, bounds.top);
+            ui::DrawBitmap(canvas.dc(), face.bitmap.get(), bounds.left - box.left, bounds.top - box.top);
         }
-        const ui::UniqueBitmap whole = canvas.Take();
-        faces[i] = apply_.CutFace(whole.get());
+        faces[i] = canvas.Take();
     }
     const SIZE size = ui::BitmapSize(faces[0].get());
     ui::UniqueBitmap disabled = ui::CopyBitmapRect(faces[0].get(), RECT{0, 0, size.cx, size.cy});
@@ -166,12 +166,14 @@ void CKX77DriverDlg::CreateControls() {
                                                          &s.str_profile4, &s.str_profile5};
     auto shaped = [&](skin::CIrrButton& button, const layout::Quad& quad, const std::u16string* name, UINT id,
                       bool checkMode) {
-        button.SetFacePages(normal, down, over, normal);
         button.SetCheckMode(checkMode);
         button.SetReportMovesToParent(true);
         ui::UniqueRegion region(ui::QuadRegion(quad));
         button.CreateShaped(plainSkin && name != nullptr ? ui::Wide(*name) : L"", WS_CHILD | WS_VISIBLE,
                             region.get(), hwnd(), id);
+        // Each button keeps only its own piece of the looks.
+        button.SetFaceBoxes(button.CutFace(normal), button.CutFace(down), button.CutFace(over),
+                            button.CutFace(normal));
     };
     for (int k = 0; k < kPageCount; ++k) {
         shaped(tabs_[static_cast<size_t>(k)], mw::kTabs[k], &Page(k + 1)->Title(),
@@ -182,7 +184,13 @@ void CKX77DriverDlg::CreateControls() {
                cmd::kProfileFirst + static_cast<UINT>(k), true);
     }
     shaped(apply_, mw::kApply, &s.str_ok, cmd::kApply, false);
+    applyGround_[0] = apply_.CutFace(normal);
+    applyGround_[1] = apply_.CutFace(over);
+    applyGround_[2] = apply_.CutFace(down);
     LoadApplyFaces();
+    // Every face is cut: the window-sized pressed and hover looks are not needed any more.
+    down_ = ui::SkinBitmap{};
+    over_ = ui::SkinBitmap{};
 
     flag_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, mw::kLanguageFlagAt.x,
                             mw::kLanguageFlagAt.y, mw::kLanguageFlagSize.width, mw::kLanguageFlagSize.height,

@@ -49,14 +49,15 @@ bool CDlgMainSet::OnCreate() {
 void CDlgMainSet::CreateControls() {
     const std::wstring skins = Services().installDir + L"\\skins\\";
     HBITMAP normal = LoadPicture();
-    down_ = ui::LoadSkinBitmap(skins + L"KX90_Main_Down.bmp");
-    over_ = ui::LoadSkinBitmap(skins + L"KX90_Main_Over.bmp");
+    // The pressed and hover looks are only cut into faces.
+    const ui::SkinBitmap down = ui::LoadSkinBitmap(skins + L"KX90_Main_Down.bmp");
+    const ui::SkinBitmap over = ui::LoadSkinBitmap(skins + L"KX90_Main_Over.bmp");
     // The controls sit where the installed page picture draws them, and the installation's
     // pictures are in the installation's language, whatever language the user picks later.
     const bool chinese = Services().language->InstallIsChinese();
     auto button = [&](skin::CGDIBitmapBtn& b, const RECT& rect, UINT id, bool check) {
         b.CreateButton(hwnd(), rect, id);
-        b.SetFaceBitmaps(rect, normal, over_.bitmap.get(), down_.bitmap.get(), normal);
+        b.SetFaceBitmaps(rect, normal, over.bitmap.get(), down.bitmap.get(), normal);
         b.SetCheckMode(check, false);
     };
     for (int j = 0; j < kLevelButtonCount; ++j) {
@@ -111,20 +112,20 @@ void CDlgMainSet::CreateTabs() {
         tab.CreateShaped(L"", WS_CHILD | WS_VISIBLE, region.get(), hwnd(),
                          kTabFirstId + static_cast<UINT>(k));
     }
-    LoadTabFaces();
 }
 
 void CDlgMainSet::LoadTabFaces() {
-    // Whole-page pictures with the tabs' captions in the interface language: changed, normal, hover.
-    // Each tab keeps only its own piece of them.
+    // Pictures of the tabs' strip with their captions in the interface language: changed, normal,
+    // hover. Each tab keeps only its own piece of them.
     const UINT first =
         Services().language->IsChinese() ? IDB_FUNCTION_TABS_CN_FIRST : IDB_FUNCTION_TABS_EN_FIRST;
     const ui::SkinBitmap changed = ui::LoadBitmapResource(first);
     const ui::SkinBitmap normal = ui::LoadBitmapResource(first + 1);
     const ui::SkinBitmap hover = ui::LoadBitmapResource(first + 2);
+    const POINT origin{pp::kFunctionTabStrip.left, pp::kFunctionTabStrip.top};
     for (skin::CIrrButton& tab : tabs_) {
-        tab.SetFaceBoxes(tab.CutFace(normal.bitmap.get()), tab.CutFace(changed.bitmap.get()),
-                         tab.CutFace(hover.bitmap.get()), tab.CutFace(normal.bitmap.get()));
+        tab.SetFaceBoxes(tab.CutFace(normal.bitmap.get(), origin), tab.CutFace(changed.bitmap.get(), origin),
+                         tab.CutFace(hover.bitmap.get(), origin), tab.CutFace(normal.bitmap.get(), origin));
         tab.Invalidate();
     }
 }

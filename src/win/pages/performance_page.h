@@ -58,8 +58,6 @@ private:
     ProfileRecord& Record() const { return Services().profiles->LiveRecord(); }
 
     PerformancePageState state_;
-    ui::SkinBitmap down_;
-    ui::SkinBitmap over_;
     std::array<skin::CGDIBitmapBtn, kLevelButtonCount> levels_;
     std::array<skin::CGDIBitmapBtn, kRateButtonCount> rates_;
     std::array<skin::CGDIBitmapBtn, kButtonCount> markers_;

@@ -41,9 +41,10 @@ bool CDlgSts::OnCreate() {
 void CDlgSts::CreateControls() {
     const std::wstring skins = Services().installDir + L"\\skins\\";
     HBITMAP normal = LoadPicture();
-    down_ = ui::LoadSkinBitmap(skins + L"Sts_Down.bmp");
-    over_ = ui::LoadSkinBitmap(skins + L"Sts_Over.bmp");
-    HBITMAP down = down_.bitmap.get();
+    // The pressed and hover looks are only cut into faces.
+    const ui::SkinBitmap downLook = ui::LoadSkinBitmap(skins + L"Sts_Down.bmp");
+    const ui::SkinBitmap over = ui::LoadSkinBitmap(skins + L"Sts_Over.bmp");
+    HBITMAP down = downLook.bitmap.get();
 
     // Display only: drawn in their on state, no hover look; a click on them does nothing.
     trophy_.CreateButton(hwnd(), ui::ToRect(sts::kTrophy), kTrophyId);
@@ -69,7 +70,7 @@ void CDlgSts::CreateControls() {
 
     const RECT reset = ui::ToRect(sts::kResetButton);
     reset_.CreateButton(hwnd(), reset, kResetId);
-    reset_.SetFaceBitmaps(reset, normal, over_.bitmap.get(), down, normal);
+    reset_.SetFaceBitmaps(reset, normal, over.bitmap.get(), down, normal);
     OnLanguageChanged();
 }
 

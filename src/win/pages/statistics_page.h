@@ -63,8 +63,6 @@ private:
 
     StatisticsState state_;
     std::unique_ptr<StatisticsFile> file_;
-    ui::SkinBitmap down_;
-    ui::SkinBitmap over_;
     skin::CGDIBitmapBtn trophy_;
     skin::CGDIBitmapBtn levelBar_;
     std::array<skin::CGDIBitmapBtn, layout::statistics_page::kTrophyLevels> marks_;

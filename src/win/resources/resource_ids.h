@@ -7,7 +7,7 @@
 #define IDB_LANGUAGE_FLAG_FIRST 142        /* 142..153: bitmap, 37 x 22, language index 1..12 */
 #define IDB_APPLY_CN_FIRST 154            /* 154..156: Apply faces normal, hover, pressed; Chinese caption */
 #define IDB_APPLY_EN_FIRST 157            /* 157..159: the same with the English caption */
-#define IDB_FUNCTION_TABS_CN_FIRST 160    /* 160 changed, 161 normal, 162 hover: whole buttons page, Chinese */
+#define IDB_FUNCTION_TABS_CN_FIRST 160    /* 160 changed, 161 normal, 162 hover: the tabs' strip, Chinese */
 #define IDB_FUNCTION_TABS_EN_FIRST 163    /* 163 changed, 164 normal, 165 hover: the same in English */
 #define IDB_SCROLL_SKIN 166
 

@@ -42,8 +42,10 @@ void CIrrButton::SetFaceBoxes(ui::UniqueBitmap normal, ui::UniqueBitmap checked,
     }
 }
 
-ui::UniqueBitmap CIrrButton::CutFace(HBITMAP page) const {
-    return ui::CopyBitmapRect(page, bounds_);
+ui::UniqueBitmap CIrrButton::CutFace(HBITMAP page, POINT origin) const {
+    RECT box = bounds_;
+    OffsetRect(&box, -origin.x, -origin.y);
+    return ui::CopyBitmapRect(page, box);
 }
 
 bool CIrrButton::CreateShaped(const std::wstring& text, DWORD style, HRGN region, HWND parent, UINT id) {

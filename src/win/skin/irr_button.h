@@ -24,7 +24,8 @@ public:
     void SetFaceBoxes(ui::UniqueBitmap normal, ui::UniqueBitmap checked, ui::UniqueBitmap hover,
                       ui::UniqueBitmap disabled);
     // The piece of a full-page face under this button (once it is created).
-    ui::UniqueBitmap CutFace(HBITMAP page) const;
+    // A picture of only part of the parent has its top-left corner at origin (parent coordinates).
+    ui::UniqueBitmap CutFace(HBITMAP page, POINT origin = {0, 0}) const;
 
     // Copies the region (parent coordinates), takes its bounding box as the window rectangle and
     // its centre as the caption centre, and creates the button with the region as window region.
@@ -37,6 +38,8 @@ public:
     // help line that follows the pointer follows it over the button too.
     void SetReportMovesToParent(bool report) { reportMoves_ = report; }
     void SetTooltipText(const std::wstring& text, bool activate) { tooltip_.SetText(hwnd(), text, activate); }
+    // The button's box in its parent's coordinates (the box of its shape), once created.
+    const RECT& Bounds() const { return bounds_; }
     bool IsHover() const { return hover_; }
     // Whether a point in the button's client coordinates lies on the shape.
     bool HitTest(POINT client) const;
