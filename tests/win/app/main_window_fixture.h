@@ -67,10 +67,13 @@ private:
         const auto until = std::chrono::steady_clock::now() + timeout;
         while (std::chrono::steady_clock::now() < until) {
             HWND dialog = FindOwnTopLevelWindow(skin::kInfoDialogTitle);
-            if (dialog != nullptr && IsWindowVisible(dialog)) {
+            // The answer is posted, so the dialog answered last may still be on the screen for a
+            // moment: it is not answered twice (the next one would then go unanswered).
+            if (dialog != nullptr && IsWindowVisible(dialog) && dialog != lastAnswered_) {
                 if (auto* info = dynamic_cast<skin::CDlgInfo*>(ui::Window::FromHandle(dialog))) {
                     text_ = info->messageText;
                 }
+                lastAnswered_ = dialog;
                 PostMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(command_), 0);
                 return;
             }
@@ -78,6 +81,7 @@ private:
         }
     }
     int command_;
+    static inline std::atomic<HWND> lastAnswered_{nullptr};
     std::atomic<bool> done_{false};
     std::wstring text_;
     std::thread thread_;
