@@ -2,6 +2,8 @@
 // these tables and the page places its controls with them.
 #pragma once
 
+#include <algorithm>
+
 #include "core/layout/geometry.h"
 
 namespace kx90::layout::performance_page {
@@ -52,9 +54,8 @@ inline constexpr Rect kFunctionTabStrip = [] {
     Rect strip = kFunctionTabs[0].Bounds();
     for (const Quad& tab : kFunctionTabs) {
         const Rect b = tab.Bounds();
-        strip = {b.left < strip.left ? b.left : strip.left, b.top < strip.top ? b.top : strip.top,
-                 b.right > strip.right ? b.right : strip.right,
-                 b.bottom > strip.bottom ? b.bottom : strip.bottom};
+        strip = {std::min(b.left, strip.left), std::min(b.top, strip.top), std::max(b.right, strip.right),
+                 std::max(b.bottom, strip.bottom)};
     }
     return Rect{strip.left - 1, strip.top - 1, strip.right + 1, strip.bottom + 1};
 }();

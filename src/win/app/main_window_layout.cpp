@@ -171,17 +171,21 @@ void CKX77DriverDlg::CreateControls() {
         ui::UniqueRegion region(ui::QuadRegion(quad));
         button.CreateShaped(plainSkin && name != nullptr ? ui::Wide(*name) : L"", WS_CHILD | WS_VISIBLE,
                             region.get(), hwnd(), id);
-        // Each button keeps only its own piece of the looks.
+    };
+    // Each button keeps only its own piece of the looks.
+    auto cutFaces = [&](skin::CIrrButton& button) {
         button.SetFaceBoxes(button.CutFace(normal), button.CutFace(down), button.CutFace(over),
                             button.CutFace(normal));
     };
     for (int k = 0; k < kPageCount; ++k) {
         shaped(tabs_[static_cast<size_t>(k)], mw::kTabs[k], &Page(k + 1)->Title(),
                cmd::kTabFirst + static_cast<UINT>(k), true);
+        cutFaces(tabs_[static_cast<size_t>(k)]);
     }
     for (int k = 0; k < kProfileCount; ++k) {
         shaped(profiles_[static_cast<size_t>(k)], mw::kProfiles[k], profileNames[k],
                cmd::kProfileFirst + static_cast<UINT>(k), true);
+        cutFaces(profiles_[static_cast<size_t>(k)]);
     }
     shaped(apply_, mw::kApply, &s.str_ok, cmd::kApply, false);
     applyGround_[0] = apply_.CutFace(normal);

@@ -234,24 +234,23 @@ void CDlgMacro::OnLanguageChanged() {
     if (state_ == nullptr) {
         return;
     }
-    if (!created_) {
-        state_->SetLanguage(Services().language->Pairs());
-        PageWindow::OnLanguageChanged();
-        return;
-    }
-    const LanguageStrings& s = Texts();
-    const struct {
-        skin::CGDIBitmapBtn& button;
-        const std::u16string& text;
-    } tips[] = {
-        {newMacro_, s.str_new_macro},    {deleteMacro_, s.str_del_macro},    {insertEvent_, s.str_macro_new},
-        {deleteEvent_, s.str_macro_del}, {modifyEvent_, s.str_macro_modify}, {noPause_, s.str_macro_delay},
-        {mouseButtons_[0], s.str_click}, {mouseButtons_[1], s.str_middle},   {mouseButtons_[2], s.str_menu},
-        {keyOption_, s.str_macro_msg6},  {keyOk_, s.str_macro_msg6},         {pauseOption_, s.str_macro_msg7},
-        {pauseOk_, s.str_macro_msg7},
-    };
-    for (const auto& tip : tips) {
-        tip.button.SetTooltipText(ui::Wide(tip.text), true);
+    if (created_) {
+        const LanguageStrings& s = Texts();
+        const struct {
+            skin::CGDIBitmapBtn& button;
+            const std::u16string& text;
+        } tips[] = {
+            {newMacro_, s.str_new_macro},       {deleteMacro_, s.str_del_macro},
+            {insertEvent_, s.str_macro_new},    {deleteEvent_, s.str_macro_del},
+            {modifyEvent_, s.str_macro_modify}, {noPause_, s.str_macro_delay},
+            {mouseButtons_[0], s.str_click},    {mouseButtons_[1], s.str_middle},
+            {mouseButtons_[2], s.str_menu},     {keyOption_, s.str_macro_msg6},
+            {keyOk_, s.str_macro_msg6},         {pauseOption_, s.str_macro_msg7},
+            {pauseOk_, s.str_macro_msg7},
+        };
+        for (const auto& tip : tips) {
+            tip.button.SetTooltipText(ui::Wide(tip.text), true);
+        }
     }
     state_->SetLanguage(Services().language->Pairs());
     Show();
